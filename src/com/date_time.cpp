@@ -1,0 +1,115 @@
+#include "com/date_time.h"
+
+#include <cmath>
+#include <cstdio>
+#include <regex>
+
+namespace com {
+namespace {
+
+// Days from 1970-01-01 to a civil date (Howard Hinnant's algorithm).
+long DaysFromCivil(int y, int m, int d) {
+  y -= m <= 2;
+  const long era = (y >= 0 ? y : y - 399) / 400;
+  const long yoe = y - era * 400;
+  const long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+  const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return era * 146097 + doe - 719468;
+}
+
+void CivilFromDays(long z, int& y, int& m, int& d) {
+  z += 719468;
+  const long era = (z >= 0 ? z : z - 146096) / 146097;
+  const long doe = z - era * 146097;
+  const long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const long mp = (5 * doy + 2) / 153;
+  d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+  m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+  y = static_cast<int>(yoe + era * 400 + (m <= 2));
+}
+
+const long kEpochOffset = DaysFromCivil(1899, 12, 30);
+
+}  // namespace
+
+Date MakeDate(const DateParts& p) {
+  const double days = static_cast<double>(DaysFromCivil(p.year, p.month, p.day) - kEpochOffset);
+  const double time = (p.hour * 3600.0 + p.minute * 60.0 + p.second) / 86400.0;
+  // COM dates before 1899-12-30 keep the time as a positive fraction after a negative day.
+  return Date{days < 0 ? days - time : days + time};
+}
+
+DateParts SplitDate(Date date) {
+  const double day_part = std::trunc(date.serial);
+  long seconds = std::lround(std::fabs(date.serial - day_part) * 86400.0);
+  long days = static_cast<long>(day_part);
+  if (seconds >= 86400) {
+    seconds -= 86400;
+    days += date.serial < 0 ? -1 : 1;
+  }
+  DateParts p;
+  CivilFromDays(days + kEpochOffset, p.year, p.month, p.day);
+  p.hour = static_cast<int>(seconds / 3600);
+  p.minute = static_cast<int>(seconds / 60 % 60);
+  p.second = static_cast<int>(seconds % 60);
+  return p;
+}
+
+std::string FormatStamp(Date date) {
+  const DateParts p = SplitDate(date);
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%04d%02d%02d%02d%02d%02d", p.year, p.month, p.day, p.hour,
+                p.minute, p.second);
+  return buf;
+}
+
+std::string FormatVbDate(Date date) {
+  const DateParts p = SplitDate(date);
+  const bool has_date = std::trunc(date.serial) != 0;
+  const bool has_time = p.hour != 0 || p.minute != 0 || p.second != 0;
+  std::string out;
+  char buf[32];
+  if (has_date || !has_time) {
+    std::snprintf(buf, sizeof buf, "%d/%d/%d", p.month, p.day, p.year);
+    out = buf;
+  }
+  if (has_time) {
+    const int hour12 = p.hour % 12 == 0 ? 12 : p.hour % 12;
+    std::snprintf(buf, sizeof buf, "%d:%02d:%02d %s", hour12, p.minute, p.second,
+                  p.hour < 12 ? "AM" : "PM");
+    if (!out.empty()) out += ' ';
+    out += buf;
+  }
+  return out;
+}
+
+bool ParseVbDate(const std::string& text, Date& out) {
+  static const std::regex us(
+      R"(^\s*(\d{1,2})/(\d{1,2})/(\d{4})(?:\s+(\d{1,2}):(\d{2})(?::(\d{2}))?\s*(AM|PM)?)?\s*$)",
+      std::regex::icase);
+  static const std::regex iso(
+      R"(^\s*(\d{4})-(\d{2})-(\d{2})(?:[ T](\d{2}):(\d{2})(?::(\d{2}))?)?\s*$)");
+  std::smatch m;
+  DateParts p;
+  auto num = [&](int i) { return m[i].matched ? std::stoi(m[i].str()) : 0; };
+  if (std::regex_match(text, m, us)) {
+    p = {num(3), num(1), num(2), num(4), num(5), num(6)};
+    if (m[7].matched) {
+      const bool pm = std::toupper(static_cast<unsigned char>(m[7].str()[0])) == 'P';
+      if (p.hour == 12) p.hour = 0;
+      if (pm) p.hour += 12;
+    }
+  } else if (std::regex_match(text, m, iso)) {
+    p = {num(1), num(2), num(3), num(4), num(5), num(6)};
+  } else {
+    return false;
+  }
+  if (p.month < 1 || p.month > 12 || p.day < 1 || p.day > 31 || p.hour > 23 || p.minute > 59 ||
+      p.second > 59)
+    return false;
+  out = MakeDate(p);
+  return true;
+}
+
+}  // namespace com

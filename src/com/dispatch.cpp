@@ -1,0 +1,34 @@
+#include "com/dispatch.h"
+
+#include "com/text.h"
+
+namespace com {
+
+TypeInfo::TypeInfo(std::string name, std::vector<Member> members)
+    : name_(std::move(name)), members_(std::move(members)) {}
+
+const Member* TypeInfo::Find(std::string_view name) const {
+  for (const Member& m : members_)
+    if (EqualsNoCase(m.name, name)) return &m;
+  return nullptr;
+}
+
+void RaiseMemberNotFound() { RaiseVb(438); }
+
+Variant Dispatch::Get(std::string_view member, std::span<const Variant> args) {
+  const Member* m = Members().Find(member);
+  if (!m || !m->CanGet()) RaiseMemberNotFound();
+  return m->get(*this, args);
+}
+
+void Dispatch::Let(std::string_view member, const Variant& value) {
+  const Member* m = Members().Find(member);
+  if (!m || !m->CanLet()) RaiseMemberNotFound();
+  m->let(*this, value);
+}
+
+Variant Dispatch::Call(std::string_view member, std::span<const Variant> args) {
+  return Get(member, args);
+}
+
+}  // namespace com

@@ -1,0 +1,133 @@
+#include "com/text.h"
+
+#include <cctype>
+
+namespace com {
+namespace {
+
+// Decodes one UTF-8 code point at s[i], advancing i. Malformed bytes are taken
+// one at a time.
+char32_t Decode(std::string_view s, std::size_t& i) {
+  const auto b = static_cast<unsigned char>(s[i]);
+  int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
+  if (extra && i + extra >= s.size()) extra = 0;
+  char32_t cp = extra == 0 ? b : b & (0x3F >> extra);
+  for (int k = 1; k <= extra; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+  i += 1 + extra;
+  return cp;
+}
+
+void Encode(char32_t cp, std::string& out) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+// Case mapping of the Western code page (Windows-1252): ASCII, Latin-1 letters
+// and the four letters of 0x80-0x9F (Š, Œ, Ž, Ÿ).
+char32_t Upper(char32_t c) {
+  if (c >= 'a' && c <= 'z') return c - 32;
+  if ((c >= 0xE0 && c <= 0xFE && c != 0xF7)) return c - 32;
+  if (c == 0xFF) return 0x178;                        // ÿ -> Ÿ
+  if (c == 0x161 || c == 0x153 || c == 0x17E) return c - 1;  // š œ ž
+  return c;
+}
+
+char32_t Lower(char32_t c) {
+  if (c >= 'A' && c <= 'Z') return c + 32;
+  if ((c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 32;
+  if (c == 0x178) return 0xFF;
+  if (c == 0x160 || c == 0x152 || c == 0x17D) return c + 1;
+  return c;
+}
+
+template <class F>
+std::string Map(std::string_view s, F f) {
+  std::string out;
+  out.reserve(s.size());
+  for (std::size_t i = 0; i < s.size();) Encode(f(Decode(s, i)), out);
+  return out;
+}
+
+}  // namespace
+
+std::string UCase(std::string_view s) { return Map(s, Upper); }
+std::string LCase(std::string_view s) { return Map(s, Lower); }
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+  std::size_t i = 0, j = 0;
+  while (i < a.size() && j < b.size())
+    if (Upper(Decode(a, i)) != Upper(Decode(b, j))) return false;
+  return i == a.size() && j == b.size();
+}
+
+bool StartsWithNoCase(std::string_view s, std::string_view prefix) {
+  const std::string head = Left(s, CharacterCount(prefix));
+  return EqualsNoCase(head, prefix);
+}
+
+bool ContainsNoCase(std::string_view haystack, std::string_view needle) {
+  return UCase(haystack).find(UCase(needle)) != std::string::npos;
+}
+
+std::string Trim(std::string_view s) {
+  const auto first = s.find_first_not_of(' ');
+  if (first == std::string_view::npos) return "";
+  const auto last = s.find_last_not_of(' ');
+  return std::string(s.substr(first, last - first + 1));
+}
+
+std::vector<std::string> Split(std::string_view s, std::string_view separator) {
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  for (std::size_t pos; (pos = s.find(separator, start)) != std::string_view::npos;
+       start = pos + separator.size())
+    parts.emplace_back(s.substr(start, pos - start));
+  parts.emplace_back(s.substr(start));
+  return parts;
+}
+
+std::string Join(const std::vector<std::string>& parts, std::string_view separator) {
+  std::string out;
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    if (i) out += separator;
+    out += parts[i];
+  }
+  return out;
+}
+
+std::string Left(std::string_view s, std::size_t characters) {
+  std::size_t i = 0;
+  for (std::size_t n = 0; n < characters && i < s.size(); ++n) Decode(s, i);
+  return std::string(s.substr(0, i));
+}
+
+std::size_t CharacterCount(std::string_view s) {
+  std::size_t n = 0;
+  for (std::size_t i = 0; i < s.size(); ++n) Decode(s, i);
+  return n;
+}
+
+std::vector<std::string> Characters(std::string_view s) {
+  std::vector<std::string> out;
+  for (std::size_t i = 0; i < s.size();) {
+    const std::size_t start = i;
+    Decode(s, i);
+    out.emplace_back(s.substr(start, i - start));
+  }
+  return out;
+}
+
+}  // namespace com

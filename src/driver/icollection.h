@@ -1,0 +1,27 @@
+#pragma once
+// ICollection: a top-level collection (Tables, Queries, Forms, ...).
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace driver {
+
+class IObject;
+
+class ICollection {
+ public:
+  virtual ~ICollection() = default;
+  // The object list: one line per object, seven tab-separated fields, lines
+  // joined by CR LF.
+  virtual std::string ICollection_EnumObjects() = 0;
+  virtual std::shared_ptr<IObject> ICollection_GetObject(const std::string& object_name) = 0;
+  virtual std::string ICollection_EnumCommands() = 0;
+  virtual void ICollection_ExecuteCommand(std::int32_t command) = 0;
+  // The command list: one line per command, four tab-separated fields.
+  virtual std::string ICollection_EnumObjectCommands(const std::string& object_name) = 0;
+  virtual void ICollection_ExecuteObjectCommand(const std::string& object_name,
+                                                std::int32_t command) = 0;
+};
+
+}  // namespace driver

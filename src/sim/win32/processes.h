@@ -1,0 +1,49 @@
+#pragma once
+// Threads and programs of the simulated machine. Programs that can be started
+// register a launcher under their executable's path.
+
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/win32.h"
+
+namespace sim {
+
+class Processes : public platform::Processes {
+ public:
+  static constexpr std::uint32_t kDriverThread = 4242;
+
+  struct LaunchRequest {
+    std::string command_line;
+    std::string document_path;
+    std::string password;
+    std::int32_t key_state = 0;
+    std::uint32_t timeout_ms = 0;
+  };
+  using Launcher = std::function<com::ObjectRef(const LaunchRequest&)>;
+
+  std::uint32_t GetCurrentThreadId() override { return kDriverThread; }
+  bool AttachThreadInput(std::uint32_t from_thread, std::uint32_t to_thread,
+                         bool attach) override;
+  com::ObjectRef LaunchAndAttach(const std::string& command_line,
+                                 const std::string& document_path, const std::string& password,
+                                 std::int32_t key_state, std::uint32_t timeout_ms) override;
+
+  // The program started when a command line names this executable.
+  void InstallProgram(const std::string& executable, Launcher launcher);
+
+  const std::vector<LaunchRequest>& Launches() const { return launches_; }
+  const std::vector<std::pair<std::uint32_t, std::uint32_t>>& AttachedThreads() const {
+    return attached_;
+  }
+
+ private:
+  std::map<std::string, Launcher> programs_;  // upper-cased executable path
+  std::vector<LaunchRequest> launches_;
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> attached_;
+};
+
+}  // namespace sim

@@ -1,0 +1,36 @@
+#pragma once
+// The simulated registry: keys by full path (letter case ignored, as Windows
+// does), each with named values. It lives in memory, or in a file when one is
+// given, which then keeps every write.
+
+#include <map>
+#include <optional>
+#include <string>
+
+#include "platform/win32.h"
+
+namespace sim {
+
+class Registry : public platform::Registry {
+ public:
+  Registry() = default;
+  // Loads the file when it exists and writes every change back to it.
+  explicit Registry(std::string file);
+
+  bool KeyExists(const std::string& path) override;
+  void CreateKey(const std::string& path) override;
+  std::optional<com::Variant> ReadValue(const std::string& path, const std::string& name) override;
+  void WriteValue(const std::string& path, const std::string& name,
+                  const com::Variant& value) override;
+
+ private:
+  using Values = std::map<std::string, com::Variant>;  // upper-cased name -> value
+  void Save() const;
+  void Load();
+
+  std::map<std::string, Values> keys_;  // upper-cased path -> values
+  std::map<std::string, std::string> display_paths_;
+  std::optional<std::string> file_;
+};
+
+}  // namespace sim
