@@ -1,6 +1,7 @@
 #include "sim/machine.h"
 
 #include "com/error.h"
+#include "sim/jet/engine.h"
 
 namespace sim {
 namespace {
@@ -26,6 +27,12 @@ Machine::Machine(Options options)
 
 Machine::~Machine() = default;
 
-std::shared_ptr<dao::DBEngine> Machine::NewDBEngine() { com::RaiseVb(429); }
+// With SystemDB empty, Jet logs on to the workgroup the engine's registry key names.
+std::shared_ptr<dao::DBEngine> Machine::NewDBEngine() {
+  const auto workgroup =
+      registry_.ReadValue("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Jet\\4.0\\Engines", "SystemDB");
+  return jet::NewEngine({sessions_, *clock_, computer_name(),
+                         workgroup ? com::CStr(*workgroup) : std::string()});
+}
 
 }  // namespace sim

@@ -10,11 +10,13 @@
 #include "platform/system.h"
 #include "sim/win32/class_registry.h"
 #include "sim/win32/clock.h"
+#include "sim/win32/file_system.h"
 #include "sim/win32/installer.h"
 #include "sim/win32/memory.h"
 #include "sim/win32/processes.h"
 #include "sim/win32/registry.h"
 #include "sim/win32/running_object_table.h"
+#include "sim/jet/sessions.h"
 
 namespace sim {
 
@@ -31,6 +33,7 @@ class Machine : public platform::System {
 
   platform::Clock& clock() override { return *clock_; }
   Registry& registry() override { return registry_; }
+  FileSystem& files() override { return files_; }
   Installer& installer() override { return installer_; }
   Installer& file_versions() override { return installer_; }
   RunningObjectTable& running_objects() override { return running_objects_; }
@@ -38,6 +41,11 @@ class Machine : public platform::System {
   Processes& processes() override { return processes_; }
   Memory& memory() override { return memory_; }
   std::shared_ptr<dao::DBEngine> NewDBEngine() override;
+
+  // Every Jet connection open on this machine.
+  jet::Sessions& sessions() { return sessions_; }
+  // The name the user roster shows for connections made from this machine.
+  std::string computer_name() const { return "QUILLNET-PC"; }
 
   // The virtual clock, or nothing when the machine runs on the real clock.
   VirtualClock* virtual_clock() { return virtual_clock_; }
@@ -51,6 +59,8 @@ class Machine : public platform::System {
   ClassRegistry classes_;
   Processes processes_;
   Memory memory_;
+  jet::Sessions sessions_;
+  FileSystem files_{sessions_};
   platform::SystemScope scope_;
 };
 

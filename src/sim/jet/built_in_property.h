@@ -1,0 +1,24 @@
+#pragma once
+// A built-in property of a DAO object: read and written through the object;
+// writing a read-only one raises 3027.
+
+#include "platform/dao.h"
+#include "sim/jet/property_host.h"
+
+namespace sim::jet {
+
+class BuiltInProperty : public dao::Property {
+ public:
+  explicit BuiltInProperty(BuiltInSpec spec) : spec_(std::move(spec)) {}
+
+  std::string Name() override { return spec_.name; }
+  std::int16_t Type() override { return spec_.type; }
+  com::Variant Value() override { return spec_.get(); }
+  void SetValue(const com::Variant& value) override;
+  bool Inherited() override { return false; }
+
+ private:
+  BuiltInSpec spec_;
+};
+
+}  // namespace sim::jet

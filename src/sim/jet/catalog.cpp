@@ -1,0 +1,42 @@
+#include "sim/jet/catalog.h"
+
+#include "sim/jet/dao_errors.h"
+#include "sim/jet/sqlite_transaction.h"
+
+namespace sim::jet {
+
+Catalog::Catalog(std::unique_ptr<SqliteConnection> connection, platform::Clock& clock,
+                 Account account, std::unique_ptr<SessionLease> lease)
+    : connection_(std::move(connection)),
+      clock_(clock),
+      account_(std::move(account)),
+      lease_(std::move(lease)) {}
+
+SqliteConnection& Catalog::db() {
+  if (!connection_) RaiseDao(kDaoObjectInvalid);
+  return *connection_;
+}
+
+const std::string& Catalog::path() { return db().path(); }
+
+bool Catalog::read_only() { return db().read_only(); }
+
+void Catalog::Write(const std::function<void()>& work) {
+  if (read_only()) RaiseDao(kDaoReadOnly);
+  if (write_depth_ > 0) return work();
+  SqliteTransaction transaction(db());
+  struct Depth {
+    int& depth;
+    explicit Depth(int& d) : depth(++d) {}
+    ~Depth() { --depth; }
+  } depth(write_depth_);
+  work();
+  transaction.Commit();
+}
+
+void Catalog::Close() {
+  connection_.reset();
+  lease_.reset();
+}
+
+}  // namespace sim::jet

@@ -1,0 +1,102 @@
+#include "sim/jet/field_store.h"
+
+#include "platform/dao.h"
+#include "sim/jet/dao_errors.h"
+#include "sim/jet/dao_value.h"
+#include "sim/jet/object_store.h"
+#include "sim/jet/property_store.h"
+
+namespace sim::jet {
+namespace {
+
+constexpr const char* kColumns =
+    "SELECT id, table_id, position, name, type, size, attributes, required, allow_zero_length, "
+    "default_value, validation_rule, validation_text FROM jet_fields ";
+
+FieldRow ReadRow(const SqliteStatement& row) {
+  FieldRow field{row.Int(0), row.Int(1), static_cast<std::int32_t>(row.Int(2)), {}};
+  field.spec.name = row.Text(3);
+  field.spec.type = static_cast<std::int16_t>(row.Int(4));
+  field.spec.size = static_cast<std::int32_t>(row.Int(5));
+  field.spec.attributes = static_cast<std::int32_t>(row.Int(6));
+  field.spec.required = row.Bool(7);
+  field.spec.allow_zero_length = row.Bool(8);
+  field.spec.default_value = row.Text(9);
+  field.spec.validation_rule = row.Text(10);
+  field.spec.validation_text = row.Text(11);
+  return field;
+}
+
+// Jet marks every field as of fixed or of variable length.
+std::int32_t StoredAttributes(const FieldSpec& spec) {
+  return spec.attributes | (IsVariableLength(spec.type) ? dao::dbVariableField : dao::dbFixedField);
+}
+
+std::string DefaultText(const com::Variant& value) {
+  return value.IsNull() || value.IsEmpty() ? "" : com::CStr(value);
+}
+
+}  // namespace
+
+std::vector<FieldRow> FieldStore::OfTable(std::int64_t table_id) {
+  auto statement =
+      catalog_.db().Prepare(std::string(kColumns) + "WHERE table_id = ?1 ORDER BY position");
+  statement.Bind(1, table_id);
+  std::vector<FieldRow> rows;
+  while (statement.Step()) rows.push_back(ReadRow(statement));
+  return rows;
+}
+
+FieldRow FieldStore::Get(std::int64_t id) {
+  auto statement = catalog_.db().Prepare(std::string(kColumns) + "WHERE id = ?1");
+  statement.Bind(1, id);
+  if (!statement.Step()) RaiseDao(kDaoObjectInvalid);
+  return ReadRow(statement);
+}
+
+std::optional<FieldRow> FieldStore::Find(std::int64_t table_id, const std::string& name) {
+  auto statement =
+      catalog_.db().Prepare(std::string(kColumns) + "WHERE table_id = ?1 AND name = ?2");
+  statement.BindAll(table_id, name);
+  if (!statement.Step()) return std::nullopt;
+  return ReadRow(statement);
+}
+
+std::int64_t FieldStore::Insert(std::int64_t table_id, const FieldSpec& spec) {
+  if (Find(table_id, spec.name)) RaiseDao(kDaoFieldDefinedTwice);
+  const std::int32_t size = spec.size ? spec.size : DefaultSize(spec.type);
+  catalog_.db()
+      .Prepare("INSERT INTO jet_fields (table_id, position, name, type, size, attributes, "
+               "required, allow_zero_length, default_value, validation_rule, validation_text) "
+               "VALUES (?1, (SELECT IFNULL(MAX(position) + 1, 0) FROM jet_fields WHERE table_id = ?1), ?2, ?3, ?4, "
+               "?5, ?6, ?7, ?8, ?9, ?10)")
+      .BindAll(table_id, spec.name, spec.type, size, StoredAttributes(spec), spec.required,
+               spec.allow_zero_length, DefaultText(spec.default_value), spec.validation_rule,
+               spec.validation_text)
+      .Run();
+  const std::int64_t id = catalog_.db().LastInsertId();
+  PropertyStore properties(catalog_);
+  for (const auto& property : spec.properties)
+    properties.Add({PropertyKey::kField, id, ""}, property);
+  return id;
+}
+
+void FieldStore::Update(const FieldRow& row) {
+  const auto other = Find(row.table_id, row.spec.name);
+  if (other && other->id != row.id) RaiseDao(kDaoFieldDefinedTwice);
+  catalog_.db()
+      .Prepare("UPDATE jet_fields SET name = ?1, type = ?2, size = ?3, attributes = ?4, "
+               "required = ?5, allow_zero_length = ?6, default_value = ?7, validation_rule = ?8, "
+               "validation_text = ?9 WHERE id = ?10")
+      .BindAll(row.spec.name, row.spec.type, row.spec.size, StoredAttributes(row.spec),
+               row.spec.required, row.spec.allow_zero_length, DefaultText(row.spec.default_value),
+               row.spec.validation_rule, row.spec.validation_text, row.id)
+      .Run();
+  ObjectStore(catalog_).Touch(row.table_id);
+}
+
+void FieldStore::Delete(std::int64_t id) {
+  catalog_.db().Prepare("DELETE FROM jet_fields WHERE id = ?1").BindAll(id).Run();
+}
+
+}  // namespace sim::jet

@@ -1,0 +1,38 @@
+#pragma once
+// The fields of the tables, in their ordinal positions.
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "sim/jet/catalog.h"
+#include "sim/jet/database_builder.h"
+
+namespace sim::jet {
+
+struct FieldRow {
+  std::int64_t id = 0;
+  std::int64_t table_id = 0;
+  std::int32_t position = 0;
+  FieldSpec spec;  // without its properties
+};
+
+class FieldStore {
+ public:
+  explicit FieldStore(Catalog& catalog) : catalog_(catalog) {}
+
+  std::vector<FieldRow> OfTable(std::int64_t table_id);
+  // Raises 3420 when the field no longer exists.
+  FieldRow Get(std::int64_t id);
+  std::optional<FieldRow> Find(std::int64_t table_id, const std::string& name);
+  // Appends the field and its properties; 3191 when the name is taken.
+  std::int64_t Insert(std::int64_t table_id, const FieldSpec& spec);
+  // Writes every member of the row back; 3191 when the new name is taken.
+  void Update(const FieldRow& row);
+  void Delete(std::int64_t id);
+
+ private:
+  Catalog& catalog_;
+};
+
+}  // namespace sim::jet

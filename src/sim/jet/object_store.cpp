@@ -1,0 +1,119 @@
+#include "sim/jet/object_store.h"
+
+#include "sim/jet/dao_errors.h"
+
+namespace sim::jet {
+namespace {
+
+constexpr const char* kColumns =
+    "SELECT id, parent_id, name, type, flags, owner, date_create, date_update FROM jet_objects ";
+
+ObjectRow ReadRow(const SqliteStatement& row) {
+  return ObjectRow{row.Int(0),        row.Int(1),  row.Text(2),
+                   static_cast<std::int32_t>(row.Int(3)), static_cast<std::int32_t>(row.Int(4)),
+                   row.Text(5),       com::Date{row.Double(6)}, com::Date{row.Double(7)}};
+}
+
+}  // namespace
+
+ObjectRow ObjectStore::Get(std::int64_t id) {
+  auto statement = catalog_.db().Prepare(std::string(kColumns) + "WHERE id = ?1");
+  statement.Bind(1, id);
+  if (!statement.Step()) RaiseDao(kDaoObjectInvalid);
+  return ReadRow(statement);
+}
+
+std::optional<ObjectRow> ObjectStore::Find(std::int64_t parent_id, const std::string& name) {
+  auto statement =
+      catalog_.db().Prepare(std::string(kColumns) + "WHERE parent_id = ?1 AND name = ?2");
+  statement.BindAll(parent_id, name);
+  if (!statement.Step()) return std::nullopt;
+  return ReadRow(statement);
+}
+
+std::vector<ObjectRow> ObjectStore::Children(std::int64_t parent_id) {
+  auto statement =
+      catalog_.db().Prepare(std::string(kColumns) + "WHERE parent_id = ?1 ORDER BY name, id");
+  statement.Bind(1, parent_id);
+  std::vector<ObjectRow> rows;
+  while (statement.Step()) rows.push_back(ReadRow(statement));
+  return rows;
+}
+
+std::int64_t ObjectStore::Container(const std::string& name) {
+  const auto container = Find(0, name);
+  if (!container) RaiseDao(kDaoItemNotFound);
+  return container->id;
+}
+
+std::int64_t ObjectStore::Insert(std::int64_t parent_id, const std::string& name,
+                                 std::int32_t type, const std::string& owner,
+                                 std::int32_t error_when_taken) {
+  if (Find(parent_id, name)) RaiseDao(error_when_taken, name);
+  const double now = catalog_.Now().serial;
+  catalog_.db()
+      .Prepare("INSERT INTO jet_objects (parent_id, name, type, flags, owner, date_create, "
+               "date_update) VALUES (?1, ?2, ?3, 0, ?4, ?5, ?5)")
+      .BindAll(parent_id, name, type, owner, now)
+      .Run();
+  const std::int64_t id = catalog_.db().LastInsertId();
+  SetPermissions(id, "Admins", kFullAccess);
+  SetPermissions(id, "Users", kFullAccess);
+  return id;
+}
+
+void ObjectStore::Rename(std::int64_t id, const std::string& name,
+                         std::int32_t error_when_taken) {
+  const ObjectRow row = Get(id);
+  const auto other = Find(row.parent_id, name);
+  if (other && other->id != id) RaiseDao(error_when_taken, name);
+  catalog_.db().Prepare("UPDATE jet_objects SET name = ?1 WHERE id = ?2").BindAll(name, id).Run();
+  Touch(id);
+}
+
+void ObjectStore::SetType(std::int64_t id, std::int32_t type, std::int32_t flags) {
+  catalog_.db()
+      .Prepare("UPDATE jet_objects SET type = ?1, flags = ?2 WHERE id = ?3")
+      .BindAll(type, flags, id)
+      .Run();
+}
+
+void ObjectStore::SetOwner(std::int64_t id, const std::string& owner) {
+  catalog_.db().Prepare("UPDATE jet_objects SET owner = ?1 WHERE id = ?2").BindAll(owner, id).Run();
+}
+
+void ObjectStore::SetDates(std::int64_t id, com::Date created, com::Date updated) {
+  catalog_.db()
+      .Prepare("UPDATE jet_objects SET date_create = ?1, date_update = ?2 WHERE id = ?3")
+      .BindAll(created.serial, updated.serial, id)
+      .Run();
+}
+
+void ObjectStore::Touch(std::int64_t id) {
+  catalog_.db()
+      .Prepare("UPDATE jet_objects SET date_update = ?1 WHERE id = ?2")
+      .BindAll(catalog_.Now().serial, id)
+      .Run();
+}
+
+void ObjectStore::Delete(std::int64_t id) {
+  catalog_.db().Prepare("DELETE FROM jet_objects WHERE id = ?1").BindAll(id).Run();
+}
+
+std::int32_t ObjectStore::Permissions(std::int64_t id, const std::string& account) {
+  auto statement = catalog_.db().Prepare(
+      "SELECT permissions FROM jet_permissions WHERE object_id = ?1 AND account = ?2");
+  statement.BindAll(id, account);
+  return statement.Step() ? static_cast<std::int32_t>(statement.Int(0)) : 0;
+}
+
+void ObjectStore::SetPermissions(std::int64_t id, const std::string& account,
+                                 std::int32_t permissions) {
+  catalog_.db()
+      .Prepare("INSERT INTO jet_permissions VALUES (?1, ?2, ?3) "
+               "ON CONFLICT (object_id, account) DO UPDATE SET permissions = excluded.permissions")
+      .BindAll(id, account, permissions)
+      .Run();
+}
+
+}  // namespace sim::jet

@@ -1,0 +1,60 @@
+#include "sim/jet/properties.h"
+
+#include "com/text.h"
+#include "sim/jet/built_in_property.h"
+#include "sim/jet/dao_errors.h"
+#include "sim/jet/stored_property.h"
+
+namespace sim::jet {
+
+std::vector<std::shared_ptr<dao::Property>> Properties::All() {
+  std::vector<std::shared_ptr<dao::Property>> all;
+  for (auto& spec : host_->BuiltIns()) all.push_back(std::make_shared<BuiltInProperty>(spec));
+  if (const auto key = host_->StoredKey())
+    for (const auto& stored : PropertyStore(*catalog_).List(*key))
+      all.push_back(std::make_shared<StoredProperty>(catalog_, *key, stored.name));
+  return all;
+}
+
+std::optional<BuiltInSpec> Properties::BuiltIn(const std::string& name) {
+  for (auto& spec : host_->BuiltIns())
+    if (com::EqualsNoCase(spec.name, name)) return spec;
+  return std::nullopt;
+}
+
+std::int32_t Properties::Count() { return static_cast<std::int32_t>(All().size()); }
+
+std::shared_ptr<dao::Property> Properties::Item(std::int32_t position) {
+  auto all = All();
+  if (position < 0 || static_cast<std::size_t>(position) >= all.size()) RaiseDao(kDaoItemNotFound);
+  return all[static_cast<std::size_t>(position)];
+}
+
+std::shared_ptr<dao::Property> Properties::Item(const std::string& name) {
+  if (auto spec = BuiltIn(name)) return std::make_shared<BuiltInProperty>(std::move(*spec));
+  const auto key = host_->StoredKey();
+  if (!key) RaiseDao(kDaoPropertyNotFound);
+  const auto stored = PropertyStore(*catalog_).Find(*key, name);
+  if (!stored) RaiseDao(kDaoPropertyNotFound);
+  return std::make_shared<StoredProperty>(catalog_, *key, stored->name);
+}
+
+void Properties::Append(std::shared_ptr<dao::Property> property) {
+  auto created = std::dynamic_pointer_cast<StoredProperty>(property);
+  const auto key = host_->StoredKey();
+  if (!created || !key) RaiseDao(kDaoInvalidOperation);
+  if (created->appended() || BuiltIn(created->Name())) RaiseDao(kDaoNameInCollection);
+  const PropertySpec spec = created->Spec();
+  if (spec.name.empty() || spec.type == 0) RaiseDao(kDaoInvalidOperation);
+  catalog_->Write([&] { PropertyStore(*catalog_).Add(*key, spec); });
+  created->Attach(catalog_, *key);
+}
+
+void Properties::Delete(const std::string& name) {
+  if (BuiltIn(name)) RaiseDao(kDaoBuiltInProperty);
+  const auto key = host_->StoredKey();
+  if (!key) RaiseDao(kDaoItemNotFound);
+  catalog_->Write([&] { PropertyStore(*catalog_).Delete(*key, name); });
+}
+
+}  // namespace sim::jet

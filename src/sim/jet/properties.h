@@ -1,0 +1,37 @@
+#pragma once
+// The Properties collection of a DAO object: its built-in properties first,
+// then its application-defined ones in the order they were appended. Read
+// afresh on every call, so it always shows what the file holds.
+
+#include <memory>
+
+#include "platform/dao.h"
+#include "sim/jet/catalog.h"
+#include "sim/jet/property_host.h"
+
+namespace sim::jet {
+
+class Properties : public dao::Properties {
+ public:
+  Properties(std::shared_ptr<Catalog> catalog, std::shared_ptr<PropertyHost> host)
+      : catalog_(std::move(catalog)), host_(std::move(host)) {}
+
+  std::int32_t Count() override;
+  std::shared_ptr<dao::Property> Item(std::int32_t position) override;
+  // 3270 when the object has no property of that name.
+  std::shared_ptr<dao::Property> Item(const std::string& name) override;
+  void Refresh() override {}
+  // 3367 when the name is taken; 3219 for a property not made by
+  // CreateProperty, or while the object is not part of a collection.
+  void Append(std::shared_ptr<dao::Property> property) override;
+  void Delete(const std::string& name) override;
+
+ private:
+  std::vector<std::shared_ptr<dao::Property>> All();
+  std::optional<BuiltInSpec> BuiltIn(const std::string& name);
+
+  std::shared_ptr<Catalog> catalog_;
+  std::shared_ptr<PropertyHost> host_;
+};
+
+}  // namespace sim::jet

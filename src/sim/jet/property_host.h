@@ -1,0 +1,33 @@
+#pragma once
+// What an object tells its Properties collection: its built-in properties,
+// read and written through the object itself, and where its
+// application-defined properties are kept.
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "com/variant.h"
+#include "sim/jet/property_store.h"
+
+namespace sim::jet {
+
+struct BuiltInSpec {
+  std::string name;
+  std::int16_t type = 0;
+  std::function<com::Variant()> get;
+  std::function<void(const com::Variant&)> set;  // none: read-only
+};
+
+class PropertyHost {
+ public:
+  virtual ~PropertyHost() = default;
+  virtual std::vector<BuiltInSpec> BuiltIns() = 0;
+  // Nothing while the object is not yet part of a collection: it then has
+  // only its built-in properties.
+  virtual std::optional<PropertyKey> StoredKey() = 0;
+};
+
+}  // namespace sim::jet

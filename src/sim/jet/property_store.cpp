@@ -1,0 +1,124 @@
+#include "sim/jet/property_store.h"
+
+#include "sim/jet/dao_errors.h"
+#include "sim/jet/dao_value.h"
+#include "sim/jet/object_store.h"
+
+namespace sim::jet {
+namespace {
+
+constexpr const char* kOwner = "owner_kind = ?1 AND owner_id = ?2 AND owner_member = ?3";
+
+SqliteStatement PrepareFor(Catalog& catalog, const std::string& sql, const PropertyKey& key) {
+  auto statement = catalog.db().Prepare(sql);
+  statement.BindAll(static_cast<std::int16_t>(key.kind), key.id, key.member);
+  return statement;
+}
+
+PropertySpec ReadRow(const SqliteStatement& row) {
+  return PropertySpec{row.Text(0), static_cast<std::int16_t>(row.Int(1)), row.Typed(2, 3),
+                      row.Bool(4)};
+}
+
+void Insert(Catalog& catalog, const PropertyKey& key, const PropertySpec& property) {
+  auto statement = PrepareFor(
+      catalog,
+      "INSERT INTO jet_properties (owner_kind, owner_id, owner_member, name, type, value, "
+      "value_type, inherited, position) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, "
+      "(SELECT IFNULL(MAX(position), 0) + 1 FROM jet_properties))",
+      key);
+  statement.Bind(4, property.name);
+  statement.Bind(5, static_cast<std::int64_t>(property.type));
+  statement.BindTyped(6, 7, ToDaoType(property.type, property.value));
+  statement.Bind(8, static_cast<std::int64_t>(property.inherited));
+  statement.Run();
+}
+
+}  // namespace
+
+std::vector<PropertySpec> PropertyStore::List(const PropertyKey& key) {
+  auto statement = PrepareFor(catalog_,
+                              std::string("SELECT name, type, value, value_type, inherited FROM "
+                                          "jet_properties WHERE ") +
+                                  kOwner + " ORDER BY position",
+                              key);
+  std::vector<PropertySpec> properties;
+  while (statement.Step()) properties.push_back(ReadRow(statement));
+  return properties;
+}
+
+std::optional<PropertySpec> PropertyStore::Find(const PropertyKey& key, const std::string& name) {
+  auto statement = PrepareFor(catalog_,
+                              std::string("SELECT name, type, value, value_type, inherited FROM "
+                                          "jet_properties WHERE ") +
+                                  kOwner + " AND name = ?4",
+                              key);
+  statement.Bind(4, name);
+  if (!statement.Step()) return std::nullopt;
+  return ReadRow(statement);
+}
+
+void PropertyStore::Add(const PropertyKey& key, const PropertySpec& property) {
+  if (Find(key, property.name)) RaiseDao(kDaoNameInCollection);
+  Insert(catalog_, key, property);
+  TouchOwner(key);
+}
+
+void PropertyStore::Put(const PropertyKey& key, const PropertySpec& property) {
+  if (Find(key, property.name)) Delete(key, property.name);
+  Insert(catalog_, key, property);
+  TouchOwner(key);
+}
+
+void PropertyStore::SetValue(const PropertyKey& key, const std::string& name,
+                             const com::Variant& value) {
+  const auto property = Find(key, name);
+  if (!property) RaiseDao(kDaoPropertyNotFound);
+  auto statement = PrepareFor(catalog_,
+                              std::string("UPDATE jet_properties SET value = ?5, value_type = "
+                                          "?6, inherited = 0 WHERE ") +
+                                  kOwner + " AND name = ?4",
+                              key);
+  statement.Bind(4, name);
+  statement.BindTyped(5, 6, ToDaoType(property->type, value));
+  statement.Run();
+  TouchOwner(key);
+}
+
+void PropertyStore::Delete(const PropertyKey& key, const std::string& name) {
+  if (!Find(key, name)) RaiseDao(kDaoItemNotFound);
+  auto statement = PrepareFor(
+      catalog_, std::string("DELETE FROM jet_properties WHERE ") + kOwner + " AND name = ?4", key);
+  statement.Bind(4, name);
+  statement.Run();
+  TouchOwner(key);
+}
+
+void PropertyStore::ReplaceInherited(const PropertyKey& key,
+                                     const std::vector<PropertySpec>& properties) {
+  PrepareFor(catalog_,
+             std::string("DELETE FROM jet_properties WHERE ") + kOwner + " AND inherited <> 0",
+             key)
+      .Run();
+  for (PropertySpec property : properties) {
+    if (Find(key, property.name)) continue;
+    property.inherited = true;
+    Insert(catalog_, key, property);
+  }
+}
+
+void PropertyStore::TouchOwner(const PropertyKey& key) {
+  std::int64_t object_id = key.id;
+  const char* owner_query = key.kind == PropertyKey::kField   ? "SELECT table_id FROM jet_fields WHERE id = ?1"
+                            : key.kind == PropertyKey::kIndex ? "SELECT table_id FROM jet_indexes WHERE id = ?1"
+                                                              : nullptr;
+  if (owner_query) {
+    auto statement = catalog_.db().Prepare(owner_query);
+    statement.Bind(1, key.id);
+    if (!statement.Step()) RaiseDao(kDaoObjectInvalid);
+    object_id = statement.Int(0);
+  }
+  ObjectStore(catalog_).Touch(object_id);
+}
+
+}  // namespace sim::jet

@@ -1,0 +1,49 @@
+#pragma once
+// Application-defined properties (and the inherited copies of a linked
+// table's), kept per owner: an object of MSysObjects, a table's field or
+// index, or a field of a query. Writing one is a design change of the object
+// that owns it.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "sim/jet/catalog.h"
+#include "sim/jet/database_builder.h"
+
+namespace sim::jet {
+
+struct PropertyKey {
+  enum Kind : std::int16_t { kObject = 0, kField = 1, kIndex = 2, kQueryField = 3 };
+  Kind kind = kObject;
+  std::int64_t id = 0;     // object, field or index id; the query's for a query field
+  std::string member;      // the field's name for a query field
+};
+
+class PropertyStore {
+ public:
+  explicit PropertyStore(Catalog& catalog) : catalog_(catalog) {}
+
+  // In the order they were appended.
+  std::vector<PropertySpec> List(const PropertyKey& key);
+  std::optional<PropertySpec> Find(const PropertyKey& key, const std::string& name);
+  // Appends a new one; 3367 when the name is taken.
+  void Add(const PropertyKey& key, const PropertySpec& property);
+  // Adds the property, or replaces the one of that name.
+  void Put(const PropertyKey& key, const PropertySpec& property);
+  // Sets the value, converted to the property's type (3421); an inherited
+  // property becomes the object's own.
+  void SetValue(const PropertyKey& key, const std::string& name, const com::Variant& value);
+  // Raises 3265 when there is none of that name.
+  void Delete(const PropertyKey& key, const std::string& name);
+  // Replaces the inherited properties; the object's own ones stay and win.
+  void ReplaceInherited(const PropertyKey& key, const std::vector<PropertySpec>& properties);
+
+ private:
+  void TouchOwner(const PropertyKey& key);
+
+  Catalog& catalog_;
+};
+
+}  // namespace sim::jet

@@ -1,0 +1,37 @@
+#pragma once
+// The output fields of a saved query, as DAO lists them in QueryDef.Fields:
+// the columns of its select list (or the columns an update or append query
+// writes), each typed from the field of the table or query it names.
+// Expressions that name no field are text, or the type of their literal.
+
+#include <string>
+#include <vector>
+
+#include "sim/jet/catalog.h"
+#include "sim/jet/database_builder.h"
+#include "sim/jet/query_store.h"
+
+namespace sim::jet {
+
+struct QueryColumn {
+  FieldSpec spec;  // its name in the result, and the type of its source
+  std::string source_table;
+  std::string source_field;
+};
+
+class QueryColumns {
+ public:
+  explicit QueryColumns(Catalog& catalog) : catalog_(catalog) {}
+
+  std::vector<QueryColumn> Of(const QueryRow& query);
+
+ private:
+  std::vector<QueryColumn> Resolve(const std::string& sql, int depth);
+  std::vector<QueryColumn> FieldsOf(const std::string& source, int depth);
+  std::vector<QueryColumn> Expand(const std::string& source, const std::string& field,
+                                  const std::vector<std::string>& sources, int depth);
+
+  Catalog& catalog_;
+};
+
+}  // namespace sim::jet

@@ -1,0 +1,92 @@
+#include "sim/jet/query_store.h"
+
+#include "com/text.h"
+#include "sim/jet/dao_errors.h"
+#include "sim/jet/jet_file.h"
+#include "sim/jet/property_store.h"
+#include "sim/jet/query_text.h"
+
+namespace sim::jet {
+namespace {
+
+constexpr const char* kColumns =
+    "SELECT o.id, q.sql, q.connect, q.max_records, q.odbc_timeout, q.returns_records, "
+    "q.log_messages, q.fail_on_error, q.record_locks FROM jet_queries q JOIN jet_objects o ON "
+    "o.id = q.object_id ";
+
+// A property of the spec that is one of the settings kept in the row.
+bool ApplySetting(QueryRow& row, const PropertySpec& property) {
+  const std::string& name = property.name;
+  if (com::EqualsNoCase(name, "ReturnsRecords")) row.returns_records = com::CBool(property.value);
+  else if (com::EqualsNoCase(name, "LogMessages")) row.log_messages = com::CBool(property.value);
+  else if (com::EqualsNoCase(name, "FailOnError")) row.fail_on_error = com::CBool(property.value);
+  else if (com::EqualsNoCase(name, "RecordLocks")) row.record_locks = com::CByte(property.value);
+  else if (com::EqualsNoCase(name, "ODBCTimeout")) row.odbc_timeout = com::CInt(property.value);
+  else return false;
+  return true;
+}
+
+}  // namespace
+
+std::vector<QueryRow> QueryStore::All() {
+  auto statement = catalog_.db().Prepare(std::string(kColumns) + "ORDER BY o.name, o.id");
+  std::vector<std::int64_t> ids;
+  while (statement.Step()) ids.push_back(statement.Int(0));
+  std::vector<QueryRow> rows;
+  for (auto id : ids) rows.push_back(Get(id));
+  return rows;
+}
+
+std::optional<QueryRow> QueryStore::Find(const std::string& name) {
+  auto statement = catalog_.db().Prepare(std::string(kColumns) + "WHERE o.name = ?1");
+  statement.Bind(1, name);
+  if (!statement.Step()) return std::nullopt;
+  return Get(statement.Int(0));
+}
+
+QueryRow QueryStore::Get(std::int64_t id) {
+  auto statement = catalog_.db().Prepare(std::string(kColumns) + "WHERE o.id = ?1");
+  statement.Bind(1, id);
+  if (!statement.Step()) RaiseDao(kDaoObjectInvalid);
+  return QueryRow{ObjectStore(catalog_).Get(id),
+                  statement.Text(1),
+                  statement.Text(2),
+                  static_cast<std::int32_t>(statement.Int(3)),
+                  static_cast<std::int16_t>(statement.Int(4)),
+                  statement.Bool(5),
+                  statement.Bool(6),
+                  statement.Bool(7),
+                  static_cast<std::uint8_t>(statement.Int(8))};
+}
+
+std::int64_t QueryStore::Insert(const QuerySpec& spec, const std::string& owner) {
+  ObjectStore objects(catalog_);
+  const std::int64_t id =
+      objects.Insert(objects.Container("Tables"), spec.name, kTypeQuery, owner, kDaoObjectExists);
+  catalog_.db()
+      .Prepare("INSERT INTO jet_queries (object_id, sql, connect) VALUES (?1, ?2, ?3)")
+      .BindAll(id, spec.sql, spec.connect)
+      .Run();
+  QueryRow row = Get(id);
+  row.max_records = spec.max_records;
+  PropertyStore properties(catalog_);
+  for (const auto& property : spec.properties)
+    if (!ApplySetting(row, property)) properties.Add({PropertyKey::kObject, id, ""}, property);
+  Update(row);
+  return id;
+}
+
+void QueryStore::Update(const QueryRow& row) {
+  QueryText(row.sql).Type(row.connect, row.returns_records);
+  catalog_.db()
+      .Prepare("UPDATE jet_queries SET sql = ?1, connect = ?2, max_records = ?3, "
+               "odbc_timeout = ?4, returns_records = ?5, log_messages = ?6, fail_on_error = ?7, "
+               "record_locks = ?8 WHERE object_id = ?9")
+      .BindAll(row.sql, row.connect, row.max_records, row.odbc_timeout, row.returns_records,
+               row.log_messages, row.fail_on_error, static_cast<std::int32_t>(row.record_locks),
+               row.object.id)
+      .Run();
+  ObjectStore(catalog_).Touch(row.object.id);
+}
+
+}  // namespace sim::jet

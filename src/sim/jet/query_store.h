@@ -1,0 +1,47 @@
+#pragma once
+// The saved queries (documents of the container "Tables" with MSysObjects
+// type 5): their SQL text, connection string and the settings DAO and Access
+// keep with them.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "sim/jet/catalog.h"
+#include "sim/jet/database_builder.h"
+#include "sim/jet/object_store.h"
+
+namespace sim::jet {
+
+struct QueryRow {
+  ObjectRow object;
+  std::string sql;
+  std::string connect;
+  std::int32_t max_records = 0;
+  std::int16_t odbc_timeout = 60;
+  bool returns_records = true;
+  bool log_messages = false;
+  bool fail_on_error = false;
+  std::uint8_t record_locks = 0;
+};
+
+class QueryStore {
+ public:
+  explicit QueryStore(Catalog& catalog) : catalog_(catalog) {}
+
+  std::vector<QueryRow> All();
+  std::optional<QueryRow> Find(const std::string& name);
+  // Raises 3420 when the query no longer exists.
+  QueryRow Get(std::int64_t id);
+  // 3012 when the name is taken by a table or a query. Properties named as
+  // one of the query's own settings set it.
+  std::int64_t Insert(const QuerySpec& spec, const std::string& owner);
+  // Writes the row back; a design change.
+  void Update(const QueryRow& row);
+
+ private:
+  Catalog& catalog_;
+};
+
+}  // namespace sim::jet

@@ -1,0 +1,101 @@
+#include "sim/jet/sqlite_connection.h"
+
+#include <sqlite3.h>
+
+#include "com/error.h"
+#include "com/text.h"
+#include "sim/jet/dao_errors.h"
+
+namespace sim::jet {
+namespace {
+
+int CompareWithoutCase(void*, int left_size, const void* left, int right_size,
+                       const void* right) {
+  const std::string a =
+      com::UCase(std::string_view(static_cast<const char*>(left), left_size));
+  const std::string b =
+      com::UCase(std::string_view(static_cast<const char*>(right), right_size));
+  return a.compare(b);
+}
+
+int OpenFlags(SqliteConnection::Mode mode) {
+  switch (mode) {
+    case SqliteConnection::Mode::ReadOnly: return SQLITE_OPEN_READONLY;
+    case SqliteConnection::Mode::ReadWrite: return SQLITE_OPEN_READWRITE;
+    case SqliteConnection::Mode::Create: return SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+  }
+  return SQLITE_OPEN_READONLY;
+}
+
+}  // namespace
+
+void SqliteConnection::Closer::operator()(sqlite3* db) const { sqlite3_close(db); }
+
+SqliteConnection::SqliteConnection(const std::string& path, Mode mode)
+    : path_(path), read_only_(mode == Mode::ReadOnly) {
+  sqlite3* db = nullptr;
+  const int result = sqlite3_open_v2(path.c_str(), &db, OpenFlags(mode), nullptr);
+  db_.reset(db);
+  if (result != SQLITE_OK) Fail(result);
+  sqlite3_extended_result_codes(db, 1);
+  sqlite3_create_collation(db, "JET", SQLITE_UTF8, nullptr, CompareWithoutCase);
+}
+
+void SqliteConnection::Execute(const std::string& sql) {
+  const int result = sqlite3_exec(db_.get(), sql.c_str(), nullptr, nullptr, nullptr);
+  if (result != SQLITE_OK) Fail(result);
+}
+
+SqliteStatement SqliteConnection::Prepare(const std::string& sql) {
+  sqlite3_stmt* statement = nullptr;
+  const int result = sqlite3_prepare_v2(db_.get(), sql.c_str(), -1, &statement, nullptr);
+  if (result != SQLITE_OK) Fail(result);
+  return SqliteStatement(*this, statement);
+}
+
+std::optional<SqliteStatement> SqliteConnection::TryPrepare(const std::string& sql,
+                                                            std::string& message) {
+  sqlite3_stmt* statement = nullptr;
+  const int result = sqlite3_prepare_v2(db_.get(), sql.c_str(), -1, &statement, nullptr);
+  if (result == SQLITE_OK && statement) return SqliteStatement(*this, statement);
+  sqlite3_finalize(statement);
+  if ((result & 0xFF) == SQLITE_NOTADB) Fail(result);
+  message = result == SQLITE_OK ? "empty statement" : sqlite3_errmsg(db_.get());
+  return std::nullopt;
+}
+
+std::int64_t SqliteConnection::LastInsertId() const {
+  return sqlite3_last_insert_rowid(db_.get());
+}
+
+std::string SqliteConnection::Quote(const std::string& name) {
+  std::string quoted = "\"";
+  for (char c : name) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return quoted + "\"";
+}
+
+bool SqliteConnection::HasTable(const std::string& name) {
+  auto statement =
+      Prepare("SELECT 1 FROM sqlite_master WHERE type IN ('table', 'view') AND name = ?1 "
+              "COLLATE JET");
+  statement.Bind(1, name);
+  return statement.Step();
+}
+
+void SqliteConnection::Fail(int result) const {
+  switch (result & 0xFF) {
+    case SQLITE_READONLY: RaiseDao(kDaoReadOnly);
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: RaiseDao(kDaoLocked);
+    case SQLITE_CONSTRAINT: RaiseDao(kDaoDuplicateValues);
+    case SQLITE_CANTOPEN: RaiseDao(kDaoFileNotFound, path_);
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT: RaiseDao(kDaoUnrecognizedFormat, path_);
+    default: {
+      const char* text = db_ ? sqlite3_errmsg(db_.get()) : sqlite3_errstr(result);
+      com::Raise(3000, "Reserved error (" + std::to_string(result) + "); " + text + ".");
+    }
+  }
+}
+
+}  // namespace sim::jet

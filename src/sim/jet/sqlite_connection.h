@@ -1,0 +1,56 @@
+#pragma once
+// One connection to a SQLite file, the storage under every Jet database and
+// workgroup file of the simulated machine. Failures are raised as the DAO
+// errors Jet gives for the same trouble (read-only file, lock, duplicate key).
+// Every connection knows the collation JET: text compared without regard to
+// case, as Jet compares names and text.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "sim/jet/sqlite_statement.h"
+
+struct sqlite3;
+
+namespace sim::jet {
+
+class SqliteConnection {
+ public:
+  enum class Mode { ReadOnly, ReadWrite, Create };
+
+  // Opens an existing file (ReadOnly, ReadWrite) or makes a new one (Create).
+  // A file that is not SQLite opens; the first statement then fails.
+  SqliteConnection(const std::string& path, Mode mode);
+  SqliteConnection(const SqliteConnection&) = delete;
+  SqliteConnection& operator=(const SqliteConnection&) = delete;
+
+  const std::string& path() const { return path_; }
+  bool read_only() const { return read_only_; }
+
+  void Execute(const std::string& sql);
+  SqliteStatement Prepare(const std::string& sql);
+  // Nothing when SQLite refuses the text; `message` then says why.
+  std::optional<SqliteStatement> TryPrepare(const std::string& sql, std::string& message);
+  std::int64_t LastInsertId() const;
+  bool HasTable(const std::string& name);
+
+  // A name quoted for SQL text, for names that cannot be bound.
+  static std::string Quote(const std::string& name);
+
+  sqlite3* handle() const { return db_.get(); }
+  // Raises the DAO error for a failed SQLite call.
+  [[noreturn]] void Fail(int result) const;
+
+ private:
+  struct Closer {
+    void operator()(sqlite3* db) const;
+  };
+
+  std::string path_;
+  bool read_only_;
+  std::unique_ptr<sqlite3, Closer> db_;
+};
+
+}  // namespace sim::jet
