@@ -87,10 +87,10 @@ void FieldStore::Update(const FieldRow& row) {
   catalog_.db()
       .Prepare("UPDATE jet_fields SET name = ?1, type = ?2, size = ?3, attributes = ?4, "
                "required = ?5, allow_zero_length = ?6, default_value = ?7, validation_rule = ?8, "
-               "validation_text = ?9 WHERE id = ?10")
+               "validation_text = ?9, position = ?10 WHERE id = ?11")
       .BindAll(row.spec.name, row.spec.type, row.spec.size, StoredAttributes(row.spec),
                row.spec.required, row.spec.allow_zero_length, DefaultText(row.spec.default_value),
-               row.spec.validation_rule, row.spec.validation_text, row.id)
+               row.spec.validation_rule, row.spec.validation_text, row.position, row.id)
       .Run();
   ObjectStore(catalog_).Touch(row.table_id);
 }

@@ -27,7 +27,8 @@ class FieldStore {
   std::optional<FieldRow> Find(std::int64_t table_id, const std::string& name);
   // Appends the field and its properties; 3191 when the name is taken.
   std::int64_t Insert(std::int64_t table_id, const FieldSpec& spec);
-  // Writes every member of the row back; 3191 when the new name is taken.
+  // Writes every member of the row back, its position included; 3191 when
+  // the new name is taken.
   void Update(const FieldRow& row);
   void Delete(std::int64_t id);
 

@@ -150,20 +150,16 @@ void TableStore::RefreshFields(std::int64_t id, const TableSpec& source) {
     });
     if (!kept) fields.Delete(field.id);
   }
-  for (const auto& spec : source.fields) {
-    auto existing = fields.Find(id, spec.name);
-    if (!existing) {
-      FieldSpec inherited = spec;
-      for (auto& property : inherited.properties) property.inherited = true;
-      fields.Insert(id, inherited);
-      continue;
-    }
-    existing->spec = FieldSpec{spec.name, spec.type, spec.size, spec.attributes, spec.required,
-                               spec.allow_zero_length, spec.default_value, spec.validation_rule,
-                               spec.validation_text, {}};
-    fields.Update(*existing);
-    PropertyStore(catalog_).ReplaceInherited({PropertyKey::kField, existing->id, ""},
-                                             spec.properties);
+  for (std::size_t position = 0; position < source.fields.size(); ++position) {
+    const FieldSpec& spec = source.fields[position];
+    if (!fields.Find(id, spec.name)) fields.Insert(id, spec);
+    FieldRow row = *fields.Find(id, spec.name);
+    row.position = static_cast<std::int32_t>(position);
+    row.spec = FieldSpec{spec.name, spec.type, spec.size, spec.attributes, spec.required,
+                         spec.allow_zero_length, spec.default_value, spec.validation_rule,
+                         spec.validation_text, {}};
+    fields.Update(row);
+    PropertyStore(catalog_).ReplaceInherited({PropertyKey::kField, row.id, ""}, spec.properties);
   }
 }
 
