@@ -47,6 +47,7 @@ const std::map<std::int32_t, std::string>& Texts() {
       {kDaoInvalidSqlStatement,
        "Invalid SQL statement; expected 'DELETE', 'INSERT', 'PROCEDURE', 'SELECT', or "
        "'UPDATE'."},
+      {kDaoCharactersAfterEnd, "Characters found after end of SQL statement."},
       {kDaoFieldTooSmall,
        "The field is too small to accept the amount of data you attempted to add. Try inserting "
        "or pasting less data."},

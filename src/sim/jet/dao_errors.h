@@ -25,6 +25,7 @@ inline constexpr std::int32_t kDaoSyntaxError = 3075;
 inline constexpr std::int32_t kDaoInputTableMissing = 3078;
 inline constexpr std::int32_t kDaoInvalidName = 3125;
 inline constexpr std::int32_t kDaoInvalidSqlStatement = 3129;
+inline constexpr std::int32_t kDaoCharactersAfterEnd = 3142;
 inline constexpr std::int32_t kDaoFieldTooSmall = 3163;
 inline constexpr std::int32_t kDaoFieldDefinedTwice = 3191;
 inline constexpr std::int32_t kDaoLocked = 3218;

@@ -48,6 +48,11 @@ DatabaseBuilder::DatabaseBuilder(std::string path) : path_(std::move(path)) {
   DatabaseProperty({"AccessVersion", dao::dbText, com::Variant("08.50")});
 }
 
+DatabaseBuilder DatabaseBuilder::Existing(std::string path) {
+  JetFile::Open(path, false);  // 3024 or 3343 when it is not there or not a database
+  return DatabaseBuilder(std::move(path), ExistingFile{});
+}
+
 DatabaseBuilder& DatabaseBuilder::DatabasePassword(const std::string& password) {
   Edit(path_, [&](Catalog& catalog) { JetFile::SetPassword(catalog.db(), password); });
   return *this;

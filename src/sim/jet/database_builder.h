@@ -119,6 +119,8 @@ class DatabaseBuilder {
   // database property "AccessVersion" "08.50", the standard containers, owner
   // "admin", full permissions for the groups "Admins" and "Users".
   explicit DatabaseBuilder(std::string path);
+  // Goes on building a database file that exists.
+  static DatabaseBuilder Existing(std::string path);
 
   const std::string& path() const { return path_; }
 
@@ -141,6 +143,9 @@ class DatabaseBuilder {
                                com::Date when);
 
  private:
+  struct ExistingFile {};
+  DatabaseBuilder(std::string path, ExistingFile) : path_(std::move(path)) {}
+
   std::string path_;
 };
 
@@ -149,6 +154,8 @@ class WorkgroupBuilder {
   // A new workgroup file: user "admin" with no password, groups "Admins" and
   // "Users", admin a member of both.
   explicit WorkgroupBuilder(std::string path);
+  // Goes on building a workgroup file that exists.
+  static WorkgroupBuilder Existing(std::string path);
 
   const std::string& path() const { return path_; }
 
@@ -159,6 +166,9 @@ class WorkgroupBuilder {
   WorkgroupBuilder& Password(const std::string& user, const std::string& password);
 
  private:
+  struct ExistingFile {};
+  WorkgroupBuilder(std::string path, ExistingFile) : path_(std::move(path)) {}
+
   std::string path_;
 };
 

@@ -30,11 +30,14 @@ std::vector<QueryColumn> QueryColumns::Resolve(const std::string& sql, int depth
   std::vector<QueryColumn> columns;
   for (const auto& column : projection.columns) {
     auto found = Expand(column.source, column.field, projection.sources, depth);
-    if (column.field != "*" && !found.empty()) {
+    if (column.field == "*") {
+      columns.insert(columns.end(), found.begin(), found.end());
+      continue;
+    }
+    if (!found.empty()) {
       found.resize(1);
       found.front().spec.name = column.name;
-    }
-    if (found.empty()) {
+    } else {
       FieldSpec expression;
       expression.name = column.name;
       expression.type = column.literal_type ? column.literal_type : std::int16_t{dao::dbText};

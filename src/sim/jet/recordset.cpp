@@ -42,6 +42,7 @@ std::string AfterPrefix(const std::string& message, const std::string& prefix) {
   const std::string no_table = "no such table: ";
   if (message.rfind(no_table, 0) == 0) RaiseDao(kDaoInputTableMissing, AfterPrefix(message, no_table));
   if (message.rfind("no such column: ", 0) == 0) RaiseDao(kDaoTooFewParameters, "1");
+  if (message == SqliteConnection::kMoreThanOneStatement) RaiseDao(kDaoCharactersAfterEnd);
   if (message.find("not authorized") != std::string::npos) RaiseDao(kDaoInvalidOperation);
   RaiseDao(kDaoSyntaxError, sql);
 }

@@ -39,6 +39,9 @@ SqliteConnection::SqliteConnection(const std::string& path, Mode mode)
   if (result != SQLITE_OK) Fail(result);
   sqlite3_extended_result_codes(db, 1);
   sqlite3_create_collation(db, "JET", SQLITE_UTF8, nullptr, CompareWithoutCase);
+  // Every write is still one transaction, undone on failure; the simulated
+  // machine has no power to lose, so SQLite need not wait for the disk.
+  Execute("PRAGMA synchronous = OFF");
 }
 
 void SqliteConnection::Execute(const std::string& sql) {
@@ -56,9 +59,15 @@ SqliteStatement SqliteConnection::Prepare(const std::string& sql) {
 std::optional<SqliteStatement> SqliteConnection::TryPrepare(const std::string& sql,
                                                             std::string& message) {
   sqlite3_stmt* statement = nullptr;
-  const int result = sqlite3_prepare_v2(db_.get(), sql.c_str(), -1, &statement, nullptr);
-  if (result == SQLITE_OK && statement) return SqliteStatement(*this, statement);
+  const char* tail = nullptr;
+  const int result = sqlite3_prepare_v2(db_.get(), sql.c_str(), -1, &statement, &tail);
+  const bool alone = !tail || std::string_view(tail).find_first_not_of(" \t\r\n;") == std::string_view::npos;
+  if (result == SQLITE_OK && statement && alone) return SqliteStatement(*this, statement);
   sqlite3_finalize(statement);
+  if (result == SQLITE_OK && statement) {
+    message = kMoreThanOneStatement;
+    return std::nullopt;
+  }
   if ((result & 0xFF) == SQLITE_NOTADB) Fail(result);
   message = result == SQLITE_OK ? "empty statement" : sqlite3_errmsg(db_.get());
   return std::nullopt;

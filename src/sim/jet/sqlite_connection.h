@@ -18,6 +18,8 @@ namespace sim::jet {
 
 class SqliteConnection {
  public:
+  static constexpr const char* kMoreThanOneStatement = "more than one statement";
+
   enum class Mode { ReadOnly, ReadWrite, Create };
 
   // Opens an existing file (ReadOnly, ReadWrite) or makes a new one (Create).
@@ -31,7 +33,8 @@ class SqliteConnection {
 
   void Execute(const std::string& sql);
   SqliteStatement Prepare(const std::string& sql);
-  // Nothing when SQLite refuses the text; `message` then says why.
+  // Nothing when SQLite refuses the text, or when more than one statement
+  // follows it (the message is then kMoreThanOneStatement); `message` says why.
   std::optional<SqliteStatement> TryPrepare(const std::string& sql, std::string& message);
   std::int64_t LastInsertId() const;
   bool HasTable(const std::string& name);

@@ -7,6 +7,10 @@ WorkgroupBuilder::WorkgroupBuilder(std::string path) : path_(std::move(path)) {
   Workgroup::CreateFile(path_);
 }
 
+WorkgroupBuilder WorkgroupBuilder::Existing(std::string path) {
+  return WorkgroupBuilder(std::move(path), ExistingFile{});
+}
+
 WorkgroupBuilder& WorkgroupBuilder::User(const std::string& name, const std::string& password,
                                          const std::vector<std::string>& groups) {
   Workgroup::AddAccount(path_, name, false, password, groups);
