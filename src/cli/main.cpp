@@ -1,13 +1,9 @@
-#include <iostream>
-#include <string>
+#include <unistd.h>
 
-#include "shared/version.h"
+#include "cli/commands.h"
 
 int main(int argc, char** argv) {
-  if (argc == 2 && std::string(argv[1]) == "--version") {
-    std::cout << shared::kFileDescription << " " << shared::kVersionText << "\n";
-    return 0;
-  }
-  std::cerr << "usage: quillnet --version\n";
-  return 2;
+  std::vector<std::string> args(argv + 1, argv + argc);
+  cli::Console console{std::cout, std::cerr, std::cin, ::isatty(0) == 1, ::isatty(2) == 1};
+  return cli::Run(args, console);
 }

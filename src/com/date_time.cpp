@@ -8,7 +8,7 @@ namespace com {
 namespace {
 
 // Days from 1970-01-01 to a civil date (Howard Hinnant's algorithm).
-long DaysFromCivil(int y, int m, int d) {
+constexpr long DaysFromCivil(int y, int m, int d) {
   y -= m <= 2;
   const long era = (y >= 0 ? y : y - 399) / 400;
   const long yoe = y - era * 400;
@@ -29,7 +29,7 @@ void CivilFromDays(long z, int& y, int& m, int& d) {
   y = static_cast<int>(yoe + era * 400 + (m <= 2));
 }
 
-const long kEpochOffset = DaysFromCivil(1899, 12, 30);
+constexpr long kEpochOffset = DaysFromCivil(1899, 12, 30);
 
 }  // namespace
 

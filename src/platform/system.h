@@ -10,6 +10,9 @@
 namespace dao {
 class DBEngine;
 }
+namespace ado {
+class Connection;
+}
 
 namespace platform {
 
@@ -18,14 +21,20 @@ class System {
   virtual ~System() = default;
   virtual Clock& clock() = 0;
   virtual Registry& registry() = 0;
+  virtual FileSystem& files() = 0;
   virtual Installer& installer() = 0;
   virtual FileVersions& file_versions() = 0;
   virtual RunningObjectTable& running_objects() = 0;
   virtual ClassRegistry& classes() = 0;
   virtual Processes& processes() = 0;
   virtual Memory& memory() = 0;
+  virtual Shell& shell() = 0;
+  virtual Screen& screen() = 0;
+  virtual Windows& windows() = 0;
   // A new private DAO engine ("DAO.DBEngine.36"); raises 429 when DAO is not installed.
   virtual std::shared_ptr<dao::DBEngine> NewDBEngine() = 0;
+  // A new ADO connection ("ADODB.Connection").
+  virtual std::shared_ptr<ado::Connection> NewAdoConnection() = 0;
 
   // The installed system; raises 91 when none is installed.
   static System& Current();

@@ -4,6 +4,7 @@
 // machine does.
 
 #include <array>
+#include <functional>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,6 +21,21 @@ class Clock {
   virtual std::uint32_t GetTickCount() = 0;
   virtual void Sleep(std::uint32_t milliseconds) = 0;
   virtual void DoEvents() = 0;
+  // The wall-clock date and time (what Jet stamps designs with).
+  virtual com::Date Now() = 0;
+};
+
+// Plain file access as VB's Open statement sees it.
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+  // Opens the file for reading and closes it again. Raises VB's error when it
+  // cannot: 52 for an empty name, 53 when the file is missing, 76 when its
+  // folder is, 70 "Permission denied" while another session holds it
+  // exclusively.
+  virtual void ProbeRead(const std::string& path) = 0;
+  // True when the file has the read-only attribute.
+  virtual bool IsReadOnly(const std::string& path) = 0;
 };
 
 // The registry. Paths are full key paths beginning with the hive name
@@ -92,10 +108,95 @@ class Processes {
   // Starts the program of the command line with the document, holding the
   // given key state (16 = Shift) while it starts, and returns its automation
   // object, or nothing when it did not start within the time-out.
+  // The full path of the driver's own module (its DLL).
+  virtual std::string ModuleFileName() = 0;
   virtual com::ObjectRef LaunchAndAttach(const std::string& command_line,
                                          const std::string& document_path,
                                          const std::string& password, std::int32_t key_state,
                                          std::uint32_t timeout_ms) = 0;
+};
+
+// The window tree and window hooks (user32).
+class Windows {
+ public:
+  using HWND = std::int32_t;
+  struct Rect {
+    std::int32_t left = 0, top = 0, right = 0, bottom = 0;
+  };
+  // Hook procedure: code, wParam, lParam (a pointer into the process's memory).
+  using HookProc = std::function<std::int32_t(std::int32_t, std::int32_t, std::uintptr_t)>;
+
+  static constexpr std::uint32_t GW_HWNDFIRST = 0;
+  static constexpr std::uint32_t GW_HWNDNEXT = 2;
+  static constexpr std::uint32_t GW_OWNER = 4;
+  static constexpr std::uint32_t GW_CHILD = 5;
+  static constexpr std::int32_t GWL_STYLE = -16;
+  static constexpr std::int32_t WS_POPUP = static_cast<std::int32_t>(0x80000000u);
+  static constexpr std::int32_t SW_MINIMIZE = 6;
+  static constexpr std::int32_t SW_RESTORE = 9;
+  static constexpr std::uint32_t WM_CLOSE = 16;
+  static constexpr std::uint32_t WM_KEYDOWN = 256;
+  static constexpr std::int32_t WH_CBT = 5;
+  static constexpr std::int32_t HCBT_CREATEWND = 3;
+  static constexpr std::int32_t HCBT_ACTIVATE = 5;
+
+  virtual ~Windows() = default;
+  // 0 when there is no such window. GW_HWNDFIRST of 0 gives the first top-level window.
+  virtual HWND GetWindow(HWND window, std::uint32_t command) = 0;
+  virtual std::string GetClassName(HWND window) = 0;
+  virtual std::string GetWindowText(HWND window) = 0;
+  virtual std::int32_t GetWindowLong(HWND window, std::int32_t index) = 0;
+  virtual bool ShowWindow(HWND window, std::int32_t command) = 0;
+  virtual bool MoveWindow(HWND window, std::int32_t x, std::int32_t y, std::int32_t width,
+                          std::int32_t height, bool repaint) = 0;
+  virtual bool SetWindowPos(HWND window, HWND insert_after, std::int32_t x, std::int32_t y,
+                            std::int32_t cx, std::int32_t cy, std::uint32_t flags) = 0;
+  virtual bool GetWindowRect(HWND window, Rect& rect) = 0;
+  virtual bool IsIconic(HWND window) = 0;
+  virtual bool IsZoomed(HWND window) = 0;
+  virtual bool PostMessage(HWND window, std::uint32_t message, std::int32_t wparam,
+                           std::int32_t lparam) = 0;
+  // A hook of the given type on the thread; 0 when it could not be set.
+  virtual std::intptr_t SetWindowsHookEx(std::int32_t type, HookProc procedure,
+                                         std::uint32_t thread) = 0;
+  virtual bool UnhookWindowsHookEx(std::intptr_t hook) = 0;
+};
+
+// Help viewers, the shell and message boxes.
+class Shell {
+ public:
+  static constexpr std::uint32_t HH_DISPLAY_TOPIC = 0;
+  static constexpr std::uint32_t HH_HELP_CONTEXT = 15;
+  static constexpr std::uint32_t HELP_CONTEXT = 1;
+  static constexpr std::uint32_t HELP_FINDER = 11;
+  static constexpr std::uint32_t MB_ICONEXCLAMATION = 48;
+  static constexpr std::int32_t IDOK = 1;
+  static constexpr std::int32_t IDYES = 6;
+  static constexpr std::int32_t IDNO = 7;
+
+  virtual ~Shell() = default;
+  // HtmlHelpA: the help window's handle, 0 when it could not be shown.
+  virtual std::int32_t HtmlHelp(std::int32_t owner, const std::string& file,
+                                std::uint32_t command, std::uintptr_t data) = 0;
+  virtual bool WinHelp(std::int32_t owner, const std::string& file, std::uint32_t command,
+                       std::uintptr_t data) = 0;
+  // ShellExecuteA: a result of 32 or less is a failure.
+  virtual std::intptr_t ShellExecute(std::int32_t window, const std::string& verb,
+                                     const std::string& file, const std::string& parameters,
+                                     const std::string& directory, std::int32_t show) = 0;
+  // VB's MsgBox: the button the user pressed (IDOK, IDYES, ...).
+  virtual std::int32_t MessageBox(const std::string& text, const std::string& title,
+                                  std::uint32_t style, const std::string& help_file = "",
+                                  std::int32_t help_context = 0) = 0;
+};
+
+// The screen: VB's Screen.MousePointer and the system colours.
+class Screen {
+ public:
+  virtual ~Screen() = default;
+  virtual std::int16_t MousePointer() = 0;
+  virtual void SetMousePointer(std::int16_t pointer) = 0;
+  virtual std::uint32_t GetSysColor(std::int32_t index) = 0;
 };
 
 // Memory of the process, read by address (hook procedures receive pointers).

@@ -2,6 +2,7 @@
 
 #include "com/error.h"
 #include "sim/jet/engine.h"
+#include "sim/ado/connection.h"
 
 namespace sim {
 namespace {
@@ -33,6 +34,14 @@ std::shared_ptr<dao::DBEngine> Machine::NewDBEngine() {
       registry_.ReadValue("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Jet\\4.0\\Engines", "SystemDB");
   return jet::NewEngine({sessions_, *clock_, computer_name(),
                          workgroup ? com::CStr(*workgroup) : std::string()});
+}
+
+}  // namespace sim
+
+namespace sim {
+
+std::shared_ptr<::ado::Connection> Machine::NewAdoConnection() {
+  return std::make_shared<ado::Connection>(NewDBEngine(), sessions_);
 }
 
 }  // namespace sim

@@ -16,6 +16,9 @@
 #include "sim/win32/processes.h"
 #include "sim/win32/registry.h"
 #include "sim/win32/running_object_table.h"
+#include "sim/win32/screen.h"
+#include "sim/win32/shell.h"
+#include "sim/win32/windows.h"
 #include "sim/jet/sessions.h"
 
 namespace sim {
@@ -40,7 +43,11 @@ class Machine : public platform::System {
   ClassRegistry& classes() override { return classes_; }
   Processes& processes() override { return processes_; }
   Memory& memory() override { return memory_; }
+  Shell& shell() override { return shell_; }
+  Screen& screen() override { return screen_; }
+  Windows& windows() override { return windows_; }
   std::shared_ptr<dao::DBEngine> NewDBEngine() override;
+  std::shared_ptr<::ado::Connection> NewAdoConnection() override;
 
   // Every Jet connection open on this machine.
   jet::Sessions& sessions() { return sessions_; }
@@ -59,6 +66,9 @@ class Machine : public platform::System {
   ClassRegistry classes_;
   Processes processes_;
   Memory memory_;
+  Shell shell_;
+  Screen screen_;
+  Windows windows_{memory_};
   jet::Sessions sessions_;
   FileSystem files_{sessions_};
   platform::SystemScope scope_;

@@ -26,6 +26,8 @@ class Processes : public platform::Processes {
   using Launcher = std::function<com::ObjectRef(const LaunchRequest&)>;
 
   std::uint32_t GetCurrentThreadId() override { return kDriverThread; }
+  std::string ModuleFileName() override { return module_file_; }
+  void SetModuleFileName(std::string path) { module_file_ = std::move(path); }
   bool AttachThreadInput(std::uint32_t from_thread, std::uint32_t to_thread,
                          bool attach) override;
   com::ObjectRef LaunchAndAttach(const std::string& command_line,
@@ -41,6 +43,7 @@ class Processes : public platform::Processes {
   }
 
  private:
+  std::string module_file_ = "/opt/quillnet/tovrin40.dll";
   std::map<std::string, Launcher> programs_;  // upper-cased executable path
   std::vector<LaunchRequest> launches_;
   std::vector<std::pair<std::uint32_t, std::uint32_t>> attached_;

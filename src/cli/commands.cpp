@@ -1,0 +1,183 @@
+#include "cli/commands.h"
+
+#include <filesystem>
+#include <set>
+
+#include "cli/default_machine.h"
+#include "cli/options.h"
+#include "cli/report.h"
+#include "cli/sample_application.h"
+#include "com/text.h"
+#include "engine/search_engine.h"
+#include "shared/utility.h"
+#include "shared/version.h"
+#include "ui/parameters_validation.h"
+
+namespace cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kFound = 0;
+constexpr int kNothingFound = 1;
+constexpr int kBadInput = 2;
+constexpr int kSomeNotReplaced = 3;
+
+engine::ProjectOptions ProjectOptionsOf(const Options& o, const std::string& default_workgroup) {
+  engine::ProjectOptions p;
+  p.database = fs::absolute(o.arguments[0]).lexically_normal().string();
+  p.access_project = o.access_project;
+  p.database_password = o.password;
+  p.workgroup = o.workgroup.empty() ? default_workgroup : o.workgroup;
+  p.user = o.user;
+  p.user_password = o.user_password;
+  p.include_query_fields = o.include_query_fields;
+  p.include_linked_table_fields = o.include_linked_table_fields;
+  return p;
+}
+
+void Validate(const engine::ProjectOptions& p) {
+  const std::string message = ui::ValidateProjectParameters(
+      {p.access_project, p.database, p.database_password, p.workgroup, p.user, p.user_password});
+  if (!message.empty()) throw UsageError(OneLine(message));
+}
+
+void CheckCollections(engine::SearchEngine& engine, const std::vector<std::string>& names) {
+  const auto known = engine.Collections();
+  for (const std::string& name : names)
+    if (std::none_of(known.begin(), known.end(),
+                     [&](const std::string& k) { return com::EqualsNoCase(k, name); }))
+      throw UsageError("unknown collection '" + name + "'; this project has: " +
+                       com::Join(known, ", "));
+}
+
+engine::MatchOptions MatchOptionsOf(const Options& o) {
+  return {o.regex, o.match_case, o.whole_word};
+}
+
+// A copy of the file beside it: name.bak, or name.bak.2 and on when taken.
+void BackUp(const std::string& path, std::ostream& err) {
+  fs::path backup = path + ".bak";
+  for (int n = 2; fs::exists(backup); ++n) backup = path + ".bak." + std::to_string(n);
+  fs::copy_file(path, backup);
+  err << "quillnet: backed up " << path << " to " << backup.string() << '\n';
+}
+
+std::size_t CountObjects(const std::vector<engine::Hit>& hits) {
+  std::set<std::string> objects;
+  for (const auto& h : hits) objects.insert(h.collection + "/" + h.object);
+  return objects.size();
+}
+
+bool Confirm(Console& console, const std::vector<engine::Hit>& hits) {
+  if (!console.in_is_terminal)
+    throw UsageError("replace writes to the database: give --yes (or --dry-run) when there is "
+                     "no terminal to ask on");
+  console.err << "Replace " << hits.size() << " occurrence(s) in " << CountObjects(hits)
+              << " object(s)? [y/N] " << std::flush;
+  std::string answer;
+  std::getline(console.in, answer);
+  return answer == "y" || answer == "Y" || answer == "yes";
+}
+
+int Search(engine::SearchEngine& engine, const Options& o, Console& console) {
+  CheckCollections(engine, o.only);
+  const engine::Matcher matcher(o.arguments[1], MatchOptionsOf(o));
+  std::unique_ptr<TerminalProgress> progress;
+  if (console.err_is_terminal) progress = std::make_unique<TerminalProgress>(console.err);
+  auto hits = engine.Search(matcher, o.only, progress.get());
+  progress.reset();
+  if (o.command == "search") {
+    PrintHits(console.out, hits, o.json, false);
+    if (!o.json)
+      console.out << hits.size() << " match(es) in " << CountObjects(hits) << " object(s)\n";
+    PrintProblems(o.json ? console.err : console.out, engine);
+    return hits.empty() ? kNothingFound : kFound;
+  }
+  if (hits.empty()) {
+    if (!o.json) console.out << "nothing found\n";
+    PrintProblems(o.json ? console.err : console.out, engine);
+    return kNothingFound;
+  }
+  if (!o.dry_run && !o.yes && !Confirm(console, hits)) {
+    console.err << "quillnet: nothing replaced\n";
+    return kNothingFound;
+  }
+  const std::string database = fs::absolute(o.arguments[0]).lexically_normal().string();
+  engine.Replace(hits, matcher, o.arguments[2], o.dry_run, [&] {
+    if (!o.no_backup) BackUp(database, console.err);
+  });
+  PrintHits(console.out, hits, o.json, true);
+  std::size_t replaced = 0, not_replaced = 0;
+  for (const auto& h : hits) {
+    if (h.status == engine::HitStatus::Replaced) ++replaced;
+    if (h.status == engine::HitStatus::Refused || h.status == engine::HitStatus::Failed)
+      ++not_replaced;
+  }
+  if (!o.json) {
+    if (o.dry_run) {
+      console.out << "dry run: nothing was written\n";
+    } else {
+      console.out << replaced << " replaced, " << not_replaced << " refused or failed\n";
+    }
+  }
+  PrintProblems(o.json ? console.err : console.out, engine);
+  return not_replaced > 0 ? kSomeNotReplaced : kFound;
+}
+
+int RunOnProject(const Options& o, Console& console) {
+  DefaultMachine machine;
+  if (o.command == "sample") {
+    const std::string front_end = WriteSampleApplication(o.arguments[0]);
+    console.out << "Wrote the sample application; its front-end database is\n"
+                << front_end << '\n';
+    return kFound;
+  }
+  Utility::Main();
+  const engine::ProjectOptions project = ProjectOptionsOf(o, machine.Workgroup());
+  Validate(project);
+  if (o.command == "search" || o.command == "replace")
+    engine::Matcher(o.arguments[1], MatchOptionsOf(o));  // a bad expression stops us early
+  engine::SearchEngine engine(project);
+  if (o.command == "collections") {
+    for (const std::string& name : engine.Collections()) console.out << name << '\n';
+    return kFound;
+  }
+  if (o.command == "list") {
+    CheckCollections(engine, {o.arguments[1]});
+    PrintObjects(console.out, engine.List(o.arguments[1]), o.json);
+    return kFound;
+  }
+  if (o.command == "show") {
+    CheckCollections(engine, {o.arguments[1]});
+    PrintProperties(console.out, engine.Show(o.arguments[1], o.arguments[2]), o.json);
+    PrintProblems(o.json ? console.err : console.out, engine);
+    return kFound;
+  }
+  return Search(engine, o, console);
+}
+
+}  // namespace
+
+int Run(const std::vector<std::string>& args, Console& console) {
+  try {
+    if (args.size() == 1 && args[0] == "--version") {
+      console.out << shared::kFileDescription << ' ' << shared::kVersionText << '\n';
+      return kFound;
+    }
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+      console.out << kUsage;
+      return kFound;
+    }
+    return RunOnProject(ParseOptions(args), console);
+  } catch (const UsageError& e) {
+    console.err << "quillnet: " << e.what() << '\n';
+  } catch (const com::Error& e) {
+    console.err << "quillnet: " << OneLine(engine::UserMessage(e)) << '\n';
+  } catch (const std::exception& e) {
+    console.err << "quillnet: " << OneLine(e.what()) << '\n';
+  }
+  return kBadInput;
+}
+
+}  // namespace cli

@@ -1,0 +1,20 @@
+#pragma once
+// The built-in sample application: a customers-and-orders front end with
+// local and linked tables, queries of several kinds, relationships and
+// import specifications, and the backend its linked tables point to, built
+// from the text source in samples/.
+
+#include <string>
+
+namespace cli {
+
+extern const char* const kSampleSource;
+
+// Writes the sample's files into the folder (created when missing) and
+// returns the path of the front-end database. Existing files are replaced.
+std::string WriteSampleApplication(const std::string& folder);
+
+// Builds the application a JSON source describes (the sample's format).
+std::string BuildApplication(const std::string& source, const std::string& folder);
+
+}  // namespace cli

@@ -1,0 +1,130 @@
+#pragma once
+// The search-and-replace engine: drives the Access driver exactly as the
+// host engine does. It lists a project's collections and objects, scans each
+// object (mode 1) for the text, and writes replacements into writable
+// objects (mode 2, the lets, back to mode 0, reconstitute, dispose).
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/matcher.h"
+#include "host/problem_log.h"
+#include "host/scanner.h"
+
+namespace driver {
+class Driver;
+class IProject;
+}  // namespace driver
+
+namespace engine {
+
+struct ProjectOptions {
+  std::string database;
+  bool access_project = false;
+  std::string database_password;
+  std::string workgroup;
+  std::string user;
+  std::string user_password;
+  bool include_query_fields = false;
+  bool include_linked_table_fields = false;
+};
+
+// One line of an object list.
+struct ListedObject {
+  std::string name;
+  std::int32_t type_code = 0;
+  std::string stamp;
+  bool read = false;
+  bool write = false;
+  bool flag6 = false;
+  bool flag7 = false;
+};
+
+// One readable property of an object, as the scan found it.
+struct PropertyValue {
+  std::vector<host::PathStep> steps;
+  std::string property;
+  std::string value;
+  bool text = true;
+  bool writable = false;
+};
+
+enum class HitStatus { Found, DryRun, Replaced, Refused, Failed, ReadOnly };
+const char* StatusName(HitStatus status);
+
+struct Hit {
+  std::string collection;
+  std::string object;
+  bool object_writable = false;  // the object list's write flag
+  std::vector<host::PathStep> steps;
+  std::string property;
+  std::string value;
+  bool writable = false;  // the property can be written
+  std::size_t matches = 0;
+  std::string new_value;
+  HitStatus status = HitStatus::Found;
+  std::string error;
+
+  // collection/object/sub-collection items/property, e.g.
+  // Forms/frmOrders/Controls(txtCustomer)/ControlSource
+  std::string Path() const;
+};
+
+// Something that stopped part of the run: a collection that could not be
+// listed, an object that could not be scanned.
+struct RunProblem {
+  std::string collection;
+  std::string object;
+  std::string message;
+};
+
+struct Progress {
+  virtual ~Progress() = default;
+  virtual void Update(const std::string& collection, std::size_t objects,
+                      std::chrono::steady_clock::duration elapsed) = 0;
+};
+
+class SearchEngine {
+ public:
+  // Creates the driver and opens the project (nothing is read yet).
+  explicit SearchEngine(const ProjectOptions& options);
+  // Deactivates the project and shuts the driver down.
+  ~SearchEngine();
+  SearchEngine(const SearchEngine&) = delete;
+  SearchEngine& operator=(const SearchEngine&) = delete;
+
+  std::vector<std::string> Collections();
+  // Raises the driver's error when the collection is unknown or cannot list.
+  std::vector<ListedObject> List(const std::string& collection);
+  // Every readable property of one object, its sub-collections included.
+  std::vector<PropertyValue> Show(const std::string& collection, const std::string& object);
+
+  // Scans the collections (all when `only` is empty) for the matcher's text.
+  std::vector<Hit> Search(const Matcher& matcher, const std::vector<std::string>& only,
+                          Progress* progress);
+  // Writes the replacements of the hits, object by object; `before_first_write`
+  // runs once, before anything is written. A dry run writes nothing and only
+  // says what would change.
+  void Replace(std::vector<Hit>& hits, const Matcher& matcher, const std::string& replacement,
+               bool dry_run, const std::function<void()>& before_first_write);
+
+  const std::vector<RunProblem>& Problems() const { return problems_; }
+  const host::ProblemLog& DriverProblems() const { return *problem_log_; }
+
+ private:
+  std::shared_ptr<driver::IProject> project_;
+  std::shared_ptr<driver::Driver> driver_;
+  std::shared_ptr<host::ProblemLog> problem_log_;
+  std::vector<RunProblem> problems_;
+};
+
+// The driver's own text of an error, without the program context (which
+// belongs in the trace).
+std::string UserMessage(const com::Error& error);
+
+}  // namespace engine

@@ -1,0 +1,67 @@
+#include "objects/data/collection_base.h"
+
+#include "driver/project.h"
+#include "platform/access.h"
+#include "platform/system.h"
+#include "shared/validation.h"
+#include "shared/vxhandler.h"
+
+namespace objects {
+
+void CollectionBase::Initialize(std::shared_ptr<driver::Project> parent) {
+  vxhandler::Guard(TypeName(), "Initialize", [&] { project_ = parent; });
+}
+
+void CollectionBase::TearDown() {
+  vxhandler::Guard(TypeName(), "TearDown", [&] { project_.reset(); });
+}
+
+std::shared_ptr<driver::Project> CollectionBase::Parent() const {
+  auto project = project_.lock();
+  if (!project) validation::RaiseObjectNotInProperState();
+  return project;
+}
+
+std::string CollectionBase::ICollection_EnumCommands() {
+  return vxhandler::Guard(TypeName(), "ICollection_EnumCommands", [] { return std::string(); });
+}
+
+void CollectionBase::ICollection_ExecuteCommand(std::int32_t) {
+  vxhandler::Guard(TypeName(), "ICollection_ExecuteCommand", [] {});
+}
+
+std::string CollectionBase::ICollection_EnumObjectCommands(const std::string&) {
+  return vxhandler::Guard(TypeName(), "ICollection_EnumObjectCommands",
+                          [&] { return CommandListText(ObjectCommands()); });
+}
+
+void CollectionBase::ICollection_ExecuteObjectCommand(const std::string& object_name,
+                                                      std::int32_t command) {
+  vxhandler::Guard(TypeName(), "ICollection_ExecuteObjectCommand", [&] {
+    const auto& commands = ObjectCommands();
+    if (commands.empty()) return;
+    if (command < 0 || static_cast<std::size_t>(command) >= commands.size())
+      validation::RaiseInvalidCaseSelector(com::Variant(command));
+    RunObjectCommand(object_name, command);
+  });
+}
+
+const std::vector<Command>& CollectionBase::ObjectCommands() const {
+  static const std::vector<Command> none;
+  return none;
+}
+
+void CollectionBase::RunObjectCommand(const std::string&, std::int32_t) {}
+
+com::ObjectRef OpenForUser(driver::Project& project, const char* do_cmd_operation,
+                           const std::string& object_name) {
+  auto app = project.AccessApp();
+  if (!app) return nullptr;
+  constexpr std::int32_t kRestore = 9;
+  platform::System::Current().windows().ShowWindow(com::CLng(app->Get("hWndAccessApp")), kRestore);
+  com::CObj(app->Get("DoCmd"))
+      ->Call(do_cmd_operation, {com::Variant(object_name), com::Variant(msaccess::acViewDesign)});
+  return app;
+}
+
+}  // namespace objects

@@ -1,0 +1,49 @@
+#pragma once
+// What every top-level collection does: it holds its project (without
+// keeping it alive), offers no collection commands, and runs the object
+// commands of its class by their position in the command list.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "com/dispatch.h"
+#include "driver/icollection.h"
+#include "objects/data/object_list.h"
+
+namespace driver {
+class Project;
+}
+
+namespace objects {
+
+class CollectionBase : public com::Dispatch, public driver::ICollection {
+ public:
+  void Initialize(std::shared_ptr<driver::Project> parent);
+  void TearDown();
+
+  std::string ICollection_EnumCommands() override;
+  void ICollection_ExecuteCommand(std::int32_t command) override;
+  std::string ICollection_EnumObjectCommands(const std::string& object_name) override;
+  void ICollection_ExecuteObjectCommand(const std::string& object_name,
+                                        std::int32_t command) override;
+
+ protected:
+  // The owning project; raises "Object not in proper state." once torn down.
+  std::shared_ptr<driver::Project> Parent() const;
+  // The class's object commands, in list order (none by default).
+  virtual const std::vector<Command>& ObjectCommands() const;
+  virtual void RunObjectCommand(const std::string& object_name, std::int32_t command);
+
+ private:
+  std::weak_ptr<driver::Project> project_;
+};
+
+// Opens an object in Access for the user: restores the Access window and
+// runs the DoCmd operation in design view; nothing when Access is not there.
+// Returns the Access application it used, or nothing.
+com::ObjectRef OpenForUser(driver::Project& project, const char* do_cmd_operation,
+                           const std::string& object_name);
+
+}  // namespace objects

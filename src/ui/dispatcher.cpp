@@ -1,0 +1,148 @@
+#include "ui/dispatcher.h"
+
+#include <vector>
+
+#include "host/tracer.h"
+#include "platform/dao.h"
+#include "platform/system.h"
+#include "shared/validation.h"
+#include "shared/vxhandler.h"
+
+namespace ui {
+namespace {
+
+constexpr const char* kClass = "Dispatcher";
+
+platform::Windows& Windows() { return platform::System::Current().windows(); }
+
+template <class T>
+std::shared_ptr<T> As(const com::Variant& value) {
+  return std::dynamic_pointer_cast<T>(com::CObj(value));
+}
+
+}  // namespace
+
+const com::TypeInfo& Dispatcher::Members() const {
+  static const com::TypeInfo info =
+      com::TypeBuilder<Dispatcher>("Dispatcher").Get("AccessApp", &Dispatcher::AccessApp).Build();
+  return info;
+}
+
+void Dispatcher::Initialize(com::ObjectRef access_app) {
+  vxhandler::Guard(kClass, "Initialize", [&] { access_app_ = std::move(access_app); });
+}
+
+void Dispatcher::Initialize2(std::shared_ptr<host::ProblemLog> problem_log) {
+  vxhandler::Guard(kClass, "Initialize2", [&] {
+    vxhandler::SetProblemLog(problem_log);
+    problem_log_ = problem_log;
+    const auto main_window = com::CLng(access_app_->Get("hWndAccessApp"));
+    auto& windows = Windows();
+    windows.ShowWindow(main_window, platform::Windows::SW_MINIMIZE);
+    std::vector<platform::Windows::HWND> owned;
+    for (auto w = windows.GetWindow(0, platform::Windows::GW_HWNDFIRST); w != 0;
+         w = windows.GetWindow(w, platform::Windows::GW_HWNDNEXT))
+      if (windows.GetWindow(w, platform::Windows::GW_OWNER) == main_window) owned.push_back(w);
+    for (auto w : owned) {
+      windows.PostMessage(w, platform::Windows::WM_CLOSE, 0, 0);
+      platform::System::Current().clock().DoEvents();
+    }
+  });
+}
+
+platform::Windows::HWND Dispatcher::EditorWindow() const {
+  auto vbe = com::CObj(access_app_->Get("VBE"));
+  return com::CLng(com::CObj(vbe->Get("MainWindow"))->Get("hwnd"));
+}
+
+void Dispatcher::HideVBEWindow() {
+  vxhandler::Guard(kClass, "HideVBEWindow", [&] {
+    if (editor_hidden_) return;
+    auto& windows = Windows();
+    const auto editor = EditorWindow();
+    if (windows.IsIconic(editor) || windows.IsZoomed(editor))
+      windows.ShowWindow(editor, platform::Windows::SW_RESTORE);
+    windows.GetWindowRect(editor, editor_rect_);
+    windows.MoveWindow(editor, 4000, 4000, 1000, 1000, true);
+    platform::System::Current().clock().DoEvents();
+    editor_hidden_ = true;
+  });
+}
+
+void Dispatcher::RestoreVBEWindow() {
+  vxhandler::Guard(kClass, "RestoreVBEWindow", [&] {
+    if (!editor_hidden_) return;
+    editor_hidden_ = false;
+    if (!access_app_) return;
+    auto& windows = Windows();
+    const auto editor = EditorWindow();
+    if (windows.IsIconic(editor) || windows.IsZoomed(editor))
+      windows.ShowWindow(editor, platform::Windows::SW_RESTORE);
+    constexpr std::uint32_t kNoZOrderHide = 132;  // SWP_NOZORDER | SWP_HIDEWINDOW
+    windows.SetWindowPos(editor, 0, editor_rect_.left, editor_rect_.top,
+                         editor_rect_.right - editor_rect_.left,
+                         editor_rect_.bottom - editor_rect_.top, kNoZOrderHide);
+    platform::System::Current().clock().DoEvents();
+  });
+}
+
+void Dispatcher::Disconnect() {
+  vxhandler::Guard(kClass, "Disconnect", [&] {
+    access_app_.reset();
+    problem_log_.reset();
+    host::Tracer::Instance().Flush();
+  });
+}
+
+void Dispatcher::Disconnect2() { vxhandler::Guard(kClass, "Disconnect2", [] {}); }
+
+com::ObjectRef Dispatcher::NotBuilt(const std::string& kind) const {
+  validation::RaiseMessage("The driver cannot open " + kind + " yet: this kind of object is not built.");
+}
+
+com::ObjectRef Dispatcher::GetCommandBar(std::shared_ptr<driver::Project>, const std::string&) {
+  return vxhandler::Guard(kClass, "GetCommandBar", [&] { return NotBuilt("command bars"); });
+}
+
+com::ObjectRef Dispatcher::GetDataAccessPage(std::shared_ptr<driver::Project>, std::int32_t,
+                                             const std::string&) {
+  return vxhandler::Guard(kClass, "GetDataAccessPage",
+                          [&] { return NotBuilt("data access pages"); });
+}
+
+com::ObjectRef Dispatcher::GetForm(std::shared_ptr<driver::Project>, std::int32_t,
+                                   const std::string&) {
+  return vxhandler::Guard(kClass, "GetForm", [&] { return NotBuilt("forms"); });
+}
+
+com::ObjectRef Dispatcher::GetMacro(std::shared_ptr<driver::Project>, std::int32_t,
+                                    const std::string&) {
+  return vxhandler::Guard(kClass, "GetMacro", [&] { return NotBuilt("macros"); });
+}
+
+com::ObjectRef Dispatcher::GetModule(std::shared_ptr<driver::Project>, std::int32_t,
+                                     const std::string&) {
+  return vxhandler::Guard(kClass, "GetModule", [&] { return NotBuilt("modules"); });
+}
+
+com::ObjectRef Dispatcher::GetReport(std::shared_ptr<driver::Project>, std::int32_t,
+                                     const std::string&) {
+  return vxhandler::Guard(kClass, "GetReport", [&] { return NotBuilt("reports"); });
+}
+
+void Dispatcher::OpenBackendDatabases() {
+  vxhandler::Guard(kClass, "OpenBackendDatabases", [&] {
+    if (backends_.Opened()) return;
+    std::shared_ptr<dao::Workspace> workspace;
+    if (auto engine = As<dao::DBEngine>(access_app_->Get("DBEngine")))
+      workspace = engine->GetWorkspaces()->Item(0);
+    auto current = As<dao::Database>(access_app_->Call("CurrentDB"));
+    backends_.Open(workspace.get(), current.get(), kClass);
+  });
+}
+
+void Dispatcher::CloseBackendDatabases() {
+  vxhandler::Guard(kClass, "CloseBackendDatabases", [&] { backends_.Close(); });
+}
+
+}  // namespace ui

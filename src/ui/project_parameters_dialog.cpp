@@ -1,0 +1,26 @@
+#include "ui/project_parameters_dialog.h"
+
+#include "shared/validation.h"
+
+namespace ui {
+namespace {
+std::unique_ptr<ProjectParametersDialog>& Installed() {
+  static std::unique_ptr<ProjectParametersDialog> dialog;
+  return dialog;
+}
+}  // namespace
+
+ProjectParametersDialog& ProjectParametersDialog::Instance() {
+  if (!Installed())
+    validation::RaiseMessage("This program has no project parameters dialog to show.");
+  return *Installed();
+}
+
+ProjectParametersDialog::Scope::Scope(std::unique_ptr<ProjectParametersDialog> dialog)
+    : previous_(std::move(Installed())) {
+  Installed() = std::move(dialog);
+}
+
+ProjectParametersDialog::Scope::~Scope() { Installed() = std::move(previous_); }
+
+}  // namespace ui

@@ -1,0 +1,178 @@
+// The quillnet command end to end: the built program, run as a user runs it,
+// with its state in a fresh folder.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+#include "com/text.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+struct Result {
+  int code = -1;
+  std::string out;
+  std::string err;
+};
+
+class CommandTest : public ::testing::Test {
+ protected:
+  Result Run(const std::string& arguments, const std::string& input = "") {
+    const std::string out_file = temp_.File("out.txt"), err_file = temp_.File("err.txt");
+    const std::string command = "cd '" + temp_.path().string() + "' && QUILLNET_HOME='" +
+                                temp_.File("home") + "' '" + QUILLNET_BINARY + "' " + arguments +
+                                " >'" + out_file + "' 2>'" + err_file + "' <" +
+                                (input.empty() ? std::string("/dev/null") : "'" + Input(input) + "'");
+    const int status = std::system(command.c_str());
+    Result r;
+    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    r.out = Read(out_file);
+    r.err = Read(err_file);
+    return r;
+  }
+
+  std::string Sample() {
+    const Result r = Run("sample app");
+    EXPECT_EQ(r.code, 0) << r.err;
+    auto lines = com::Split(r.out, "\n");
+    lines.pop_back();
+    return lines.back();
+  }
+
+  std::string Read(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+
+  std::string Input(const std::string& text) {
+    const std::string file = temp_.File("in.txt");
+    std::ofstream(file) << text;
+    return file;
+  }
+
+  testing_support::TempDir temp_;
+};
+
+std::size_t Lines(const std::string& text) {
+  return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+}  // namespace
+
+TEST_F(CommandTest, SampleWritesTheApplicationAndEndsWithItsPath) {
+  const std::string front = Sample();
+  EXPECT_EQ(front, (temp_.path() / "app" / "sales.mdb").string());
+  EXPECT_TRUE(std::filesystem::exists(front));
+  EXPECT_TRUE(std::filesystem::exists(temp_.path() / "app" / "sales_be.mdb"));
+}
+
+TEST_F(CommandTest, CollectionsListAndShow) {
+  const std::string db = Sample();
+  Result r = Run("collections '" + db + "'");
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "Tables\nQueries\nRelationships\nImportSpecs\nForms\nReports\nDataAccessPages\n"
+            "Macros\nModules\nCommandBars\n");
+  r = Run("list '" + db + "' queries");
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.out.find("qryCustomerOrders\t14\t"), std::string::npos);
+  r = Run("show '" + db + "' Tables CustomerNotes");
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.out.find("Fields(CustomerID)/RowSource = \"SELECT CustomerID, Customer FROM "
+                       "Customers ORDER BY Customer;\""),
+            std::string::npos)
+      << r.out;
+}
+
+TEST_F(CommandTest, SearchFindsTheTextInEveryKindOfDataObject) {
+  const std::string db = Sample();
+  const Result r = Run("search '" + db + "' CustomerID --json --include-linked-table-fields");
+  ASSERT_EQ(r.code, 0) << r.err;
+  for (const char* path :
+       {"\"Tables/CustomerNotes/Fields(CustomerID)/Name\"",
+        "\"Tables/CustomerNotes/Indexes(CustomerIDIndex)/OrderBy\"",
+        "\"Tables/Customers/Fields(CustomerID)/Name\"", "\"Queries/qryCustomerOrders/SQL\"",
+        "\"Relationships/CustomersCustomerNotes/Fields\"",
+        "\"ImportSpecs/Customer Import/Columns(CustomerID)/Name\""})
+    EXPECT_NE(r.out.find(path), std::string::npos) << path;
+  for (const std::string& line : com::Split(r.out.substr(0, r.out.size() - 1), "\n"))
+    EXPECT_EQ(line.front(), '{') << line;
+}
+
+TEST_F(CommandTest, DryRunLeavesEveryByteAndYesReplacesExactlyTheHits) {
+  const std::string db = Sample();
+  const std::string before = Read(db);
+  const std::string backend_before = Read(temp_.File("app/sales_be.mdb"));
+  Result r = Run("replace '" + db + "' CustomerID ClientID --dry-run");
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.out.find("[dry-run]"), std::string::npos);
+  EXPECT_EQ(Read(db), before);
+  EXPECT_EQ(Read(temp_.File("app/sales_be.mdb")), backend_before);
+  EXPECT_FALSE(std::filesystem::exists(db + ".bak"));
+
+  r = Run("replace '" + db + "' CustomerID ClientID --yes --only Tables,Queries,ImportSpecs");
+  ASSERT_EQ(r.code, 0) << r.out << r.err;
+  EXPECT_TRUE(std::filesystem::exists(db + ".bak"));
+  EXPECT_EQ(Read(db + ".bak"), before);
+  r = Run("search '" + db + "' CustomerID --only Tables,Queries,ImportSpecs");
+  EXPECT_EQ(r.code, 1) << r.out;
+  r = Run("search '" + db + "' ClientID --whole-word --match-case --only Queries");
+  EXPECT_EQ(r.code, 0);
+}
+
+TEST_F(CommandTest, ReplaceWithoutATerminalOrConsentWritesNothing) {
+  const std::string db = Sample();
+  const std::string before = Read(db);
+  Result r = Run("replace '" + db + "' CustomerID ClientID");
+  EXPECT_EQ(r.code, 2);
+  EXPECT_EQ(Read(db), before);
+  EXPECT_EQ(Lines(r.err), 1u) << r.err;
+}
+
+TEST_F(CommandTest, BadInputGivesOneLineAndExitTwo) {
+  const std::string db = Sample();
+  std::ofstream(temp_.File("junk.mdb")) << "junk";
+  struct Case {
+    std::string arguments;
+    std::string says;
+  } cases[] = {
+      {"search '" + temp_.File("none.mdb") + "' x", "Couldn't find the project file"},
+      {"search '" + temp_.File("junk.mdb") + "' x", "Unrecognized database format."},
+      {"search '" + db + "' x --workgroup '" + temp_.File("no.mdw") + "'",
+       "Couldn't find the workgroup file"},
+      {"search '" + db + "' '(' --regex", "Invalid regular expression"},
+      {"search '" + db + "' x --only Tables,Nope", "unknown collection 'Nope'"},
+      {"list '" + db + "' Nope", "unknown collection 'Nope'"},
+      {"search '" + db + "' x --frobnicate", "unknown option '--frobnicate'"},
+      {"search '" + db + "'", "takes 2 argument(s)"},
+      {"explode", "unknown command"},
+  };
+  for (const Case& c : cases) {
+    const Result r = Run(c.arguments);
+    EXPECT_EQ(r.code, 2) << c.arguments;
+    EXPECT_EQ(Lines(r.err), 1u) << c.arguments << ": " << r.err;
+    EXPECT_NE(r.err.find(c.says), std::string::npos) << c.arguments << ": " << r.err;
+    EXPECT_EQ(r.out, "") << c.arguments;
+  }
+}
+
+TEST_F(CommandTest, AWrongPasswordIsBadInput) {
+  const std::string db = Sample();
+  const Result r = Run("search '" + db + "' x --user admin --user-password wrong");
+  EXPECT_EQ(r.code, 2);
+  EXPECT_EQ(r.err, "quillnet: Not a valid account name or password.\n");
+}
+
+TEST_F(CommandTest, NothingFoundIsExitOne) {
+  const Result r = Run("search '" + Sample() + "' Zanzibar");
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.out.find("0 match(es)"), std::string::npos);
+}
