@@ -26,7 +26,9 @@ Machine::Machine(Options options)
       registry_(MakeRegistry(options.registry_file)),
       scope_(*this) {}
 
-Machine::~Machine() = default;
+// Programs still running end first, while the windows, sessions and
+// registrations they hold are still there.
+Machine::~Machine() { processes_.EndAll(); }
 
 // With SystemDB empty, Jet logs on to the workgroup the engine's registry key names.
 std::shared_ptr<dao::DBEngine> Machine::NewDBEngine() {

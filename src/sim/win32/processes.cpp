@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "com/error.h"
 #include "com/text.h"
 
 namespace sim {
@@ -34,6 +35,23 @@ com::ObjectRef Processes::LaunchAndAttach(const std::string& command_line,
 
 void Processes::InstallProgram(const std::string& executable, Launcher launcher) {
   programs_[com::UCase(executable)] = std::move(launcher);
+}
+
+void Processes::Started(std::shared_ptr<Program> program) {
+  running_.push_back(std::move(program));
+}
+
+void Processes::Exited(const Program& program) {
+  std::erase_if(running_, [&](const auto& running) { return running.get() == &program; });
+}
+
+// A program that fails while ending has exited all the same.
+void Processes::EndAll() {
+  while (!running_.empty()) {
+    auto program = running_.back();
+    running_.pop_back();
+    com::IgnoreErrors([&] { program->End(); });
+  }
 }
 
 }  // namespace sim

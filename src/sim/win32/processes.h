@@ -4,11 +4,13 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "platform/win32.h"
+#include "sim/win32/program.h"
 
 namespace sim {
 
@@ -37,6 +39,13 @@ class Processes : public platform::Processes {
   // The program started when a command line names this executable.
   void InstallProgram(const std::string& executable, Launcher launcher);
 
+  // Programs running on the machine: kept from their start until they exit.
+  void Started(std::shared_ptr<Program> program);
+  void Exited(const Program& program);
+  const std::vector<std::shared_ptr<Program>>& Running() const { return running_; }
+  // Ends every program still running, the last started first.
+  void EndAll();
+
   const std::vector<LaunchRequest>& Launches() const { return launches_; }
   const std::vector<std::pair<std::uint32_t, std::uint32_t>>& AttachedThreads() const {
     return attached_;
@@ -46,6 +55,7 @@ class Processes : public platform::Processes {
   std::string module_file_ = "/opt/quillnet/tovrin40.dll";
   std::map<std::string, Launcher> programs_;  // upper-cased executable path
   std::vector<LaunchRequest> launches_;
+  std::vector<std::shared_ptr<Program>> running_;
   std::vector<std::pair<std::uint32_t, std::uint32_t>> attached_;
 };
 

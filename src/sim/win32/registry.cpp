@@ -1,5 +1,6 @@
 #include "sim/win32/registry.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -71,6 +72,20 @@ void Registry::WriteValue(const std::string& path, const std::string& name,
     keys_[key][com::UCase(name)] = com::CLng(value);
   }
   Save();
+}
+
+std::vector<std::string> Registry::SubKeys(const std::string& path) const {
+  const std::string prefix = path + "\\";
+  std::vector<std::string> names;
+  for (const auto& [key, display] : display_paths_) {
+    if (!com::StartsWithNoCase(display, prefix)) continue;
+    const std::string rest = display.substr(prefix.size());
+    const std::string name = rest.substr(0, rest.find('\\'));
+    const bool listed = std::any_of(names.begin(), names.end(),
+                                    [&](const std::string& n) { return com::EqualsNoCase(n, name); });
+    if (!name.empty() && !listed) names.push_back(name);
+  }
+  return names;
 }
 
 void Registry::Save() const {

@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/win32.h"
 
@@ -22,6 +23,8 @@ class Registry : public platform::Registry {
   std::optional<com::Variant> ReadValue(const std::string& path, const std::string& name) override;
   void WriteValue(const std::string& path, const std::string& name,
                   const com::Variant& value) override;
+  // The names of the key's subkeys (RegEnumKeyEx), one level down.
+  std::vector<std::string> SubKeys(const std::string& path) const;
 
  private:
   using Values = std::map<std::string, com::Variant>;  // upper-cased name -> value

@@ -1,0 +1,60 @@
+#include "sim/access/access_errors.h"
+
+#include <map>
+
+#include "com/error.h"
+
+namespace sim::access {
+namespace {
+
+// "|" stands for the name the error speaks of.
+const std::map<std::int32_t, std::string>& Texts() {
+  static const std::map<std::int32_t, std::string> texts = {
+      {kServerUnavailable, "The remote server machine does not exist or is unavailable"},
+      {kCantRenameOpenObject, "You can't rename the database object '|' while it's open."},
+      {kActionNotAvailable, "The command or action '|' isn't available now."},
+      {kInvalidName, "'|' is an invalid name."},
+      {kFormNotFound,
+       "The form name '|' is misspelled or refers to a form that doesn't exist."},
+      {kReportNotFound,
+       "The report name '|' you entered in either the property sheet or macro is misspelled or "
+       "refers to a report that doesn't exist."},
+      {kOpenFormNotFound,
+       "Microsoft Access can't find the form '|' referred to in a macro expression or Visual "
+       "Basic code."},
+      {kOpenReportNotFound,
+       "The report name '|' you entered is misspelled or refers to a report that isn't open or "
+       "doesn't exist."},
+      {kInvalidFormNumber, "The number you used to refer to the form is invalid."},
+      {kInvalidReportNumber, "The number you used to refer to the report is invalid."},
+      {kObjectClosedOrMissing,
+       "The expression you entered refers to an object that is closed or doesn't exist."},
+      {kMacroNotFound, "Microsoft Access can't find the macro '|.'"},
+      {kWrongArgumentType,
+       "An expression you entered is the wrong data type for one of the arguments."},
+      {kModuleNotFound, "Microsoft Access can't find the module '|.'"},
+      {kDatabaseAlreadyOpen, "You already have the database open."},
+      {kObjectNotFound, "Microsoft Access can't find the object '|.'"},
+      {kAdoInvalidArgument,
+       "Arguments are of the wrong type, are out of acceptable range, or are in conflict with "
+       "one another."},
+      {kAdoItemNotFound,
+       "Item cannot be found in the collection corresponding to the requested name or "
+       "ordinal."},
+      {kAdoObjectClosed, "Operation is not allowed when the object is closed."},
+      {kAdoObjectOpen, "Operation is not allowed when the object is open."},
+  };
+  return texts;
+}
+
+}  // namespace
+
+void RaiseAccess(std::int32_t number, const std::string& name) {
+  auto found = Texts().find(number);
+  if (found == Texts().end()) com::RaiseVb(number);
+  std::string text = found->second;
+  if (const auto bar = text.find('|'); bar != std::string::npos) text.replace(bar, 1, name);
+  com::Raise(number, text);
+}
+
+}  // namespace sim::access
