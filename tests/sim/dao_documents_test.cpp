@@ -17,7 +17,10 @@ class DaoDocuments : public DaoTest {
         .User("Mary", "", {"Editors"});
     Build()
         .Table({.name = "Orders", .fields = {Long("ID")}})
-        .Relation({.name = "Self", .table = "Orders", .foreign_table = "Orders", .fields = {{"ID", "ID"}}})
+        .Relation({.name = "Self",
+                   .table = "Orders",
+                   .foreign_table = "Orders",
+                   .fields = {{"ID", "ID"}}})
         .Document({.container = "Forms", .name = "Main"})
         .Document({.container = "Scripts", .name = "AutoExec", .owner = "Mary"})
         .Permissions("Tables", "Orders", "Users", dao::dbSecReadDef)
@@ -25,7 +28,8 @@ class DaoDocuments : public DaoTest {
         .Permissions("Tables", "Orders", "Mary", dao::dbSecRetrieveData);
     auto engine = machine.NewDBEngine();
     engine->SetSystemDB(temp.File("secured.mdw"));
-    db = engine->CreateWorkspace("W", "Mary", "")->OpenDatabase(temp.File("db.mdb"), false, false, "");
+    db = engine->CreateWorkspace("W", "Mary", "")
+             ->OpenDatabase(temp.File("db.mdb"), false, false, "");
   }
 
   std::shared_ptr<dao::Document> Document(const std::string& container, const std::string& name) {
@@ -39,14 +43,16 @@ TEST_F(DaoDocuments, PermissionsAreTheAccountsOwnAndAllPermissionsAddItsGroups) 
   auto orders = Document("Tables", "Orders");
   EXPECT_EQ(orders->UserName(), "Mary");
   EXPECT_EQ(orders->Permissions(), dao::dbSecRetrieveData);
-  EXPECT_EQ(orders->AllPermissions(), dao::dbSecRetrieveData | dao::dbSecWriteDef | dao::dbSecReadDef);
+  EXPECT_EQ(orders->AllPermissions(),
+            dao::dbSecRetrieveData | dao::dbSecWriteDef | dao::dbSecReadDef);
   orders->SetUserName("Editors");
   EXPECT_EQ(orders->Permissions(), dao::dbSecWriteDef);
   EXPECT_EQ(orders->AllPermissions(), dao::dbSecWriteDef);
   orders->SetUserName("Nobody");
   EXPECT_EQ(orders->AllPermissions(), 0);
   orders->SetPermissions(dao::dbSecReadDef);
-  EXPECT_EQ(Document("Tables", "Orders")->GetProperties()->Item("UserName")->Value().AsString(), "Mary");
+  EXPECT_EQ(Document("Tables", "Orders")->GetProperties()->Item("UserName")->Value().AsString(),
+            "Mary");
   auto again = Document("Tables", "Orders");
   again->SetUserName("nobody");
   EXPECT_EQ(again->Permissions(), dao::dbSecReadDef);
@@ -61,15 +67,17 @@ TEST_F(DaoDocuments, DocumentsKnowTheirContainerOwnerAndDates) {
   EXPECT_EQ(Document("Scripts", "AutoExec")->Owner(), "admin");
   EXPECT_EQ(com::FormatStamp(macro->DateCreated()), "20260101090000");
   auto properties = macro->GetProperties();
-  for (const char* name : {"Name", "Owner", "Container", "UserName", "Permissions", "AllPermissions",
-                           "DateCreated", "LastUpdated"})
+  for (const char* name : {"Name", "Owner", "Container", "UserName", "Permissions",
+                           "AllPermissions", "DateCreated", "LastUpdated"})
     EXPECT_NO_THROW(properties->Item(name)) << name;
   EXPECT_EQ(ErrorOf([&] { properties->Item("Description"); }).Number(), 3270);
   Later();
   properties->Append(macro->CreateProperty("Description", dao::dbText, com::Variant("Start-up")));
   EXPECT_EQ(com::FormatStamp(macro->LastUpdated()), "20260101090100");
   EXPECT_EQ(ErrorOf([&] { db->GetContainers()->Item("Macros"); }).Number(), 3265);
-  EXPECT_EQ(ErrorOf([&] { db->GetContainers()->Item("Forms")->GetDocuments()->Item("Other"); }).Number(), 3265);
+  EXPECT_EQ(
+      ErrorOf([&] { db->GetContainers()->Item("Forms")->GetDocuments()->Item("Other"); }).Number(),
+      3265);
 }
 
 TEST_F(DaoDocuments, TablesQueriesAndRelationsHaveTheirDocuments) {

@@ -27,8 +27,10 @@ TEST_F(DaoOpenDatabase, RefusesWhatIsNotAnAccessDatabase) {
   };
   const std::vector<Case> cases = {
       {temp.File("missing.mdb"), 3024, "Could not find file '" + temp.File("missing.mdb") + "'."},
-      {temp.File("notes.mdb"), 3343, "Unrecognized database format '" + temp.File("notes.mdb") + "'."},
-      {temp.File("other.mdb"), 3343, "Unrecognized database format '" + temp.File("other.mdb") + "'."},
+      {temp.File("notes.mdb"), 3343,
+       "Unrecognized database format '" + temp.File("notes.mdb") + "'."},
+      {temp.File("other.mdb"), 3343,
+       "Unrecognized database format '" + temp.File("other.mdb") + "'."},
       {workgroup.path(), 3343, "Unrecognized database format '" + workgroup.path() + "'."},
   };
   for (const auto& c : cases) {

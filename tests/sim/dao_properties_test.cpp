@@ -46,8 +46,9 @@ TEST_F(DaoProperties, AFieldsBuiltInPropertiesAreItsMembers) {
   properties->Item("Required")->SetValue(com::Variant("True"));
   EXPECT_TRUE(Field("Name")->Required());
   EXPECT_EQ(ErrorOf([&] { properties->Item("Type")->SetValue(com::Variant(4)); }).Number(), 3027);
-  EXPECT_EQ(ErrorOf([&] { properties->Item("Required")->SetValue(com::Variant("maybe")); }).Number(),
-            3421);
+  EXPECT_EQ(
+      ErrorOf([&] { properties->Item("Required")->SetValue(com::Variant("maybe")); }).Number(),
+      3421);
 }
 
 TEST_F(DaoProperties, ApplicationDefinedPropertiesExistOnlyOnceAppended) {
@@ -79,9 +80,14 @@ TEST_F(DaoProperties, AppendAndDeleteFollowDaosRules) {
     std::int32_t number;
   };
   const std::vector<Case> cases = {
-      {[&] { properties->Append(field->CreateProperty("format", dao::dbText, com::Variant("<"))); }, 3367},
-      {[&] { properties->Append(field->CreateProperty("Size", dao::dbLong, com::Variant(1))); }, 3367},
-      {[&] { properties->Append(field->CreateProperty("Flag", dao::dbBoolean, com::Variant("odd"))); }, 3421},
+      {[&] { properties->Append(field->CreateProperty("format", dao::dbText, com::Variant("<"))); },
+       3367},
+      {[&] { properties->Append(field->CreateProperty("Size", dao::dbLong, com::Variant(1))); },
+       3367},
+      {[&] {
+         properties->Append(field->CreateProperty("Flag", dao::dbBoolean, com::Variant("odd")));
+       },
+       3421},
       {[&] { properties->Append(field->CreateProperty("Nothing", 0, com::Variant())); }, 3219},
       {[&] { properties->Delete("Name"); }, 3384},
       {[&] { properties->Delete("Caption"); }, 3265},
@@ -99,16 +105,19 @@ TEST_F(DaoProperties, AnUnappendedTableHasOnlyItsBuiltInProperties) {
   EXPECT_EQ(com::CStr(properties->Item("Name")->Value()), "New");
   properties->Item("Connect")->SetValue(com::Variant(";DATABASE=x.mdb"));
   EXPECT_EQ(table->Connect(), ";DATABASE=x.mdb");
-  EXPECT_EQ(ErrorOf([&] { properties->Append(table->CreateProperty("Description", dao::dbMemo, com::Variant("d"))); }).Number(),
-            3219);
+  EXPECT_EQ(
+      ErrorOf([&] {
+        properties->Append(table->CreateProperty("Description", dao::dbMemo, com::Variant("d")));
+      }).Number(),
+      3219);
 }
 
 TEST_F(DaoProperties, TheDatabaseDocumentAndQueriesKeepPropertiesToo) {
   Build("q.mdb").Query({.name = "Pass",
-                         .sql = "EXEC sp_who",
-                         .connect = "ODBC;DSN=Server",
-                         .properties = {{"ReturnsRecords", dao::dbBoolean, com::Variant(false)},
-                                        {"Description", dao::dbMemo, com::Variant("Who")}}});
+                        .sql = "EXEC sp_who",
+                        .connect = "ODBC;DSN=Server",
+                        .properties = {{"ReturnsRecords", dao::dbBoolean, com::Variant(false)},
+                                       {"Description", dao::dbMemo, com::Variant("Who")}}});
   auto other = Open(temp.File("q.mdb"));
   auto query = other->GetQueryDefs()->Item("Pass");
   EXPECT_EQ(query->Type(), dao::dbQSPTBulk);
@@ -119,7 +128,8 @@ TEST_F(DaoProperties, TheDatabaseDocumentAndQueriesKeepPropertiesToo) {
   auto properties = other->GetProperties();
   properties->Append(other->CreateProperty("AllowBypassKey", dao::dbBoolean, com::Variant(false)));
   EXPECT_EQ(properties->Item("AllowBypassKey")->Value().Type(), com::VarType::Boolean);
-  EXPECT_EQ(ErrorOf([&] { properties->Item("Version")->SetValue(com::Variant("3.0")); }).Number(), 3027);
+  EXPECT_EQ(ErrorOf([&] { properties->Item("Version")->SetValue(com::Variant("3.0")); }).Number(),
+            3027);
 }
 
 }  // namespace

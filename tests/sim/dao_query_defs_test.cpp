@@ -17,8 +17,10 @@ class DaoQueryDefs : public DaoTest {
     name.properties = {{"Caption", dao::dbMemo, com::Variant("Customer")}};
     Build()
         .Table({.name = "Customers", .fields = {Long("ID", dao::dbAutoIncrField), name}})
-        .Table({.name = "Orders", .fields = {Long("OrderID"), Long("CustomerID"),
-                                             {.name = "Placed", .type = dao::dbDate}}})
+        .Table({.name = "Orders",
+                .fields = {Long("OrderID"),
+                           Long("CustomerID"),
+                           {.name = "Placed", .type = dao::dbDate}}})
         .Query({.name = "Names", .sql = "SELECT c.Name AS Who, ID FROM Customers AS c;"})
         .Query({.name = "Probe", .sql = "SELECT 1;"});
     db = Open(temp.File("db.mdb"));
@@ -39,12 +41,15 @@ TEST_F(DaoQueryDefs, TheTypeFollowsTheSqlAndTheConnectString) {
   };
   const std::vector<Case> cases = {
       {"SELECT * FROM Customers;", "", dao::dbQSelect},
-      {"PARAMETERS [Which] Long;\r\nSELECT * FROM Customers WHERE ID = [Which];", "", dao::dbQSelect},
+      {"PARAMETERS [Which] Long;\r\nSELECT * FROM Customers WHERE ID = [Which];", "",
+       dao::dbQSelect},
       {"SELECT Name INTO Archive FROM Customers;", "", dao::dbQMakeTable},
       {"SELECT Name FROM Customers WHERE Name IN (SELECT Name INTO X FROM Y);", "", dao::dbQSelect},
       {"select Name from Customers union select 'union' from Orders", "", dao::dbQSetOperation},
-      {"(SELECT Name FROM Customers) UNION ALL (SELECT Name FROM Suppliers)", "", dao::dbQSetOperation},
-      {"TRANSFORM Count(ID) AS N SELECT Name FROM Customers GROUP BY Name PIVOT ID;", "", dao::dbQCrosstab},
+      {"(SELECT Name FROM Customers) UNION ALL (SELECT Name FROM Suppliers)", "",
+       dao::dbQSetOperation},
+      {"TRANSFORM Count(ID) AS N SELECT Name FROM Customers GROUP BY Name PIVOT ID;", "",
+       dao::dbQCrosstab},
       {"DELETE * FROM Orders;", "", dao::dbQDelete},
       {"UPDATE Customers SET Name = 'x';", "", dao::dbQUpdate},
       {"INSERT INTO Orders (OrderID) VALUES (1);", "", dao::dbQAppend},
@@ -65,8 +70,9 @@ TEST_F(DaoQueryDefs, TheTypeFollowsTheSqlAndTheConnectString) {
   auto probe = Query("Probe");
   const auto e = ErrorOf([&] { probe->SetSQL("EXEC sp_who"); });
   EXPECT_EQ(e.Number(), 3129);
-  EXPECT_EQ(e.Description(),
-            "Invalid SQL statement; expected 'DELETE', 'INSERT', 'PROCEDURE', 'SELECT', or 'UPDATE'.");
+  EXPECT_EQ(
+      e.Description(),
+      "Invalid SQL statement; expected 'DELETE', 'INSERT', 'PROCEDURE', 'SELECT', or 'UPDATE'.");
   EXPECT_EQ(probe->SQL(), "SELECT 1;");
 }
 
@@ -86,15 +92,24 @@ TEST_F(DaoQueryDefs, FieldsAreTheSelectedColumnsTypedFromTheirTables) {
   };
   const std::vector<Case> cases = {
       {"SELECT * FROM Customers", {{"ID", dao::dbLong}, {"Name", dao::dbText}}},
-      {"SELECT DISTINCT TOP 5 o.*, [Customers].[Name] FROM [Orders] o INNER JOIN Customers ON o.CustomerID = Customers.ID",
-       {{"OrderID", dao::dbLong}, {"CustomerID", dao::dbLong}, {"Placed", dao::dbDate}, {"Name", dao::dbText}}},
+      {"SELECT DISTINCT TOP 5 o.*, [Customers].[Name] FROM [Orders] o INNER JOIN Customers ON "
+       "o.CustomerID = Customers.ID",
+       {{"OrderID", dao::dbLong},
+        {"CustomerID", dao::dbLong},
+        {"Placed", dao::dbDate},
+        {"Name", dao::dbText}}},
       {"SELECT Placed, 1 + 1, 'x' AS Letter, 2.5, Count(*) AS N FROM Orders",
-       {{"Placed", dao::dbDate}, {"Expr1000", dao::dbText}, {"Letter", dao::dbText},
-        {"Expr1001", dao::dbDouble}, {"N", dao::dbText}}},
+       {{"Placed", dao::dbDate},
+        {"Expr1000", dao::dbText},
+        {"Letter", dao::dbText},
+        {"Expr1001", dao::dbDouble},
+        {"N", dao::dbText}}},
       {"SELECT Who FROM Names", {{"Who", dao::dbText}}},
       {"SELECT * FROM Probe", {}},
-      {"UPDATE Orders SET Placed = Now(), CustomerID = 2", {{"Placed", dao::dbDate}, {"CustomerID", dao::dbLong}}},
-      {"INSERT INTO Orders (OrderID, Placed) VALUES (1, #1/2/2026#)", {{"OrderID", dao::dbLong}, {"Placed", dao::dbDate}}},
+      {"UPDATE Orders SET Placed = Now(), CustomerID = 2",
+       {{"Placed", dao::dbDate}, {"CustomerID", dao::dbLong}}},
+      {"INSERT INTO Orders (OrderID, Placed) VALUES (1, #1/2/2026#)",
+       {{"OrderID", dao::dbLong}, {"Placed", dao::dbDate}}},
       {"DELETE * FROM Orders", {}},
   };
   auto probe = Query("Probe");
@@ -131,11 +146,17 @@ TEST_F(DaoQueryDefs, EachTypeHasTheBuiltInPropertiesAccessGivesIt) {
     std::vector<std::string> absent;
   };
   const std::vector<Case> cases = {
-      {"SELECT * FROM Customers", "", {"RecordLocks"}, {"FailOnError", "ReturnsRecords", "LogMessages"}},
+      {"SELECT * FROM Customers",
+       "",
+       {"RecordLocks"},
+       {"FailOnError", "ReturnsRecords", "LogMessages"}},
       {"DELETE * FROM Orders", "", {"RecordLocks", "FailOnError"}, {"ReturnsRecords"}},
       {"UPDATE Orders SET CustomerID = 1", "", {"RecordLocks", "FailOnError"}, {"LogMessages"}},
       {"CREATE TABLE T (A TEXT)", "", {}, {"RecordLocks", "FailOnError", "ReturnsRecords"}},
-      {"EXEC sp_who", "ODBC;DSN=Server", {"ReturnsRecords", "LogMessages"}, {"RecordLocks", "FailOnError"}},
+      {"EXEC sp_who",
+       "ODBC;DSN=Server",
+       {"ReturnsRecords", "LogMessages"},
+       {"RecordLocks", "FailOnError"}},
   };
   auto probe = Query("Probe");
   for (const auto& c : cases) {
@@ -144,7 +165,8 @@ TEST_F(DaoQueryDefs, EachTypeHasTheBuiltInPropertiesAccessGivesIt) {
     auto properties = probe->GetProperties();
     for (const auto& name : {"Name", "SQL", "Type", "Connect", "MaxRecords", "ODBCTimeout"})
       EXPECT_NO_THROW(properties->Item(name)) << c.sql << " " << name;
-    for (const auto& name : c.present) EXPECT_NO_THROW(properties->Item(name)) << c.sql << " " << name;
+    for (const auto& name : c.present)
+      EXPECT_NO_THROW(properties->Item(name)) << c.sql << " " << name;
     for (const auto& name : c.absent)
       EXPECT_EQ(ErrorOf([&] { properties->Item(name); }).Number(), 3270) << c.sql << " " << name;
   }
@@ -162,10 +184,13 @@ TEST_F(DaoQueryDefs, EachTypeHasTheBuiltInPropertiesAccessGivesIt) {
 
 TEST_F(DaoQueryDefs, PropertiesOfQueryFieldsAreKeptWithTheQuery) {
   auto field = Query()->GetFields()->Item("Who");
-  field->GetProperties()->Append(field->CreateProperty("Caption", dao::dbText, com::Variant("Client")));
+  field->GetProperties()->Append(
+      field->CreateProperty("Caption", dao::dbText, com::Variant("Client")));
   auto again = Open(temp.File("db.mdb"))->GetQueryDefs()->Item("Names")->GetFields()->Item("Who");
   EXPECT_EQ(com::CStr(again->GetProperties()->Item("Caption")->Value()), "Client");
-  EXPECT_EQ(ErrorOf([&] { Query("Probe")->GetFields()->Item(0)->GetProperties()->Item("Caption"); }).Number(),
+  EXPECT_EQ(ErrorOf([&] {
+              Query("Probe")->GetFields()->Item(0)->GetProperties()->Item("Caption");
+            }).Number(),
             3270);
 }
 

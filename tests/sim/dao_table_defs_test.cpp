@@ -39,7 +39,8 @@ class DaoTableDefs : public DaoTest {
     return db->GetTableDefs()->Item(name);
   }
   std::string Stamp(const std::string& name) {
-    return com::FormatStamp(db->GetContainers()->Item("Tables")->GetDocuments()->Item(name)->LastUpdated());
+    return com::FormatStamp(
+        db->GetContainers()->Item("Tables")->GetDocuments()->Item(name)->LastUpdated());
   }
 
   std::shared_ptr<dao::Database> db;
@@ -52,8 +53,12 @@ TEST_F(DaoTableDefs, RenamingATableCarriesItsNewNameIntoRelationsAndItsDocument)
   EXPECT_EQ(relation->Table(), "Clients");
   EXPECT_EQ(relation->ForeignTable(), "Orders");
   EXPECT_EQ(Stamp("Clients"), "20260101090100");
-  EXPECT_EQ(ErrorOf([&] { db->GetContainers()->Item("Tables")->GetDocuments()->Item("Customers"); }).Number(), 3265);
-  EXPECT_EQ(db->GetQueryDefs()->Item("CustomerNames")->SQL(), "SELECT Customers.Name FROM Customers;");
+  EXPECT_EQ(ErrorOf([&] {
+              db->GetContainers()->Item("Tables")->GetDocuments()->Item("Customers");
+            }).Number(),
+            3265);
+  EXPECT_EQ(db->GetQueryDefs()->Item("CustomerNames")->SQL(),
+            "SELECT Customers.Name FROM Customers;");
   const auto relation_document =
       db->GetContainers()->Item("Relationships")->GetDocuments()->Item("CustomerOrders");
   EXPECT_EQ(com::FormatStamp(relation_document->LastUpdated()), "20260101090000");
@@ -68,8 +73,12 @@ TEST_F(DaoTableDefs, ANameTakenOrInvalidIsRefused) {
   const std::vector<Case> cases = {
       {"ORDERS", 3012, "Object 'ORDERS' already exists."},
       {"CustomerNames", 3012, "Object 'CustomerNames' already exists."},
-      {"a.b", 3125, "'a.b' is not a valid name. Make sure that it does not include invalid characters or punctuation and that it is not too long."},
-      {"", 3125, "'' is not a valid name. Make sure that it does not include invalid characters or punctuation and that it is not too long."},
+      {"a.b", 3125,
+       "'a.b' is not a valid name. Make sure that it does not include invalid characters or "
+       "punctuation and that it is not too long."},
+      {"", 3125,
+       "'' is not a valid name. Make sure that it does not include invalid characters or "
+       "punctuation and that it is not too long."},
   };
   for (const auto& c : cases) {
     const auto e = ErrorOf([&] { Table("Customers")->SetName(c.name); });
@@ -91,7 +100,10 @@ TEST_F(DaoTableDefs, RenamingAFieldCarriesItsNewNameIntoIndexesAndRelations) {
   EXPECT_EQ(pair->Name(), "CustomerKey");
   EXPECT_EQ(pair->ForeignName(), "Customer");
   EXPECT_EQ(Stamp("Customers"), "20260101090100");
-  EXPECT_EQ(ErrorOf([&] { Table("Customers")->GetFields()->Item("Name")->SetName("customerkey"); }).Number(), 3191);
+  EXPECT_EQ(ErrorOf([&] {
+              Table("Customers")->GetFields()->Item("Name")->SetName("customerkey");
+            }).Number(),
+            3191);
 }
 
 TEST_F(DaoTableDefs, EveryDesignChangeMovesLastUpdated) {
@@ -103,11 +115,13 @@ TEST_F(DaoTableDefs, EveryDesignChangeMovesLastUpdated) {
       [&] { Table("Customers")->GetIndexes()->Item("ByName")->SetName("NameOrder"); },
       [&] {
         auto table = Table("Customers");
-        table->GetProperties()->Append(table->CreateProperty("Description", dao::dbMemo, com::Variant("d")));
+        table->GetProperties()->Append(
+            table->CreateProperty("Description", dao::dbMemo, com::Variant("d")));
       },
       [&] {
         auto field = Table("Customers")->GetFields()->Item("Name");
-        field->GetProperties()->Append(field->CreateProperty("Caption", dao::dbMemo, com::Variant("c")));
+        field->GetProperties()->Append(
+            field->CreateProperty("Caption", dao::dbMemo, com::Variant("c")));
       },
   };
   std::string last = Stamp("Customers");
@@ -122,7 +136,8 @@ TEST_F(DaoTableDefs, EveryDesignChangeMovesLastUpdated) {
 }
 
 TEST_F(DaoTableDefs, AppendingALinkChecksItsSource) {
-  auto append = [&](const std::string& name, const std::string& connect, const std::string& source) {
+  auto append = [&](const std::string& name, const std::string& connect,
+                    const std::string& source) {
     auto table = db->CreateTableDef(name);
     table->SetConnect(connect);
     table->SetSourceTableName(source);
@@ -132,14 +147,16 @@ TEST_F(DaoTableDefs, AppendingALinkChecksItsSource) {
   EXPECT_EQ(ErrorOf([&] { append("P", Link(), "Nothing"); }).Number(), 3011);
   EXPECT_EQ(ErrorOf([&] { append("P", Link("gone.mdb"), "Parts"); }).Number(), 3024);
   EXPECT_EQ(ErrorOf([&] { append("linkedparts", Link(), "Parts"); }).Number(), 3010);
-  EXPECT_EQ(ErrorOf([&] { db->GetTableDefs()->Append(db->CreateTableDef("Local")); }).Number(), 3264);
+  EXPECT_EQ(ErrorOf([&] { db->GetTableDefs()->Append(db->CreateTableDef("Local")); }).Number(),
+            3264);
   Later();
   auto table = append("MoreParts", Link(), "Parts");
   EXPECT_EQ(table->Attributes(), dao::dbAttachedTable);
   EXPECT_EQ(table->GetFields()->Count(), 2);
   EXPECT_TRUE(table->GetProperties()->Item("Description")->Inherited());
   EXPECT_EQ(com::FormatStamp(table->DateCreated()), "20260101090100");
-  EXPECT_EQ(db->GetContainers()->Item("Tables")->GetDocuments()->Item("MoreParts")->Owner(), "admin");
+  EXPECT_EQ(db->GetContainers()->Item("Tables")->GetDocuments()->Item("MoreParts")->Owner(),
+            "admin");
   EXPECT_EQ(ErrorOf([&] { table->SetSourceTableName("Suppliers"); }).Number(), 3268);
   EXPECT_EQ(ErrorOf([&] { db->GetTableDefs()->Append(table); }).Number(), 3367);
 }
@@ -187,14 +204,20 @@ TEST_F(DaoTableDefs, DeletingATableInARelationIsRefused) {
   tables->Delete("LinkedParts");
   EXPECT_EQ(tables->Count(), count - 1);
   EXPECT_EQ(ErrorOf([&] { stale->Name(); }).Number(), 3420);
-  EXPECT_EQ(ErrorOf([&] { db->GetContainers()->Item("Tables")->GetDocuments()->Item("LinkedParts"); }).Number(), 3265);
+  EXPECT_EQ(ErrorOf([&] {
+              db->GetContainers()->Item("Tables")->GetDocuments()->Item("LinkedParts");
+            }).Number(),
+            3265);
 }
 
 TEST_F(DaoTableDefs, AnEnforcedRelationKeepsAForeignIndexOnTheForeignTable) {
   auto index = Table("Orders")->GetIndexes()->Item("CustomerOrders");
   EXPECT_TRUE(index->Foreign());
   EXPECT_EQ(index->GetFields()->Item(0)->Name(), "CustomerID");
-  EXPECT_EQ(ErrorOf([&] { Table("Customers")->GetIndexes()->Item("ByName")->SetName("primarykey"); }).Number(), 3284);
+  EXPECT_EQ(ErrorOf([&] {
+              Table("Customers")->GetIndexes()->Item("ByName")->SetName("primarykey");
+            }).Number(),
+            3284);
 }
 
 TEST_F(DaoTableDefs, CollectionsAreReadAgainOnRefresh) {

@@ -36,7 +36,8 @@ TEST_F(DatabaseBuilderTest, MakesAnEmptyAccess2000Database) {
   ASSERT_EQ(tables->Count(), 1);
   EXPECT_EQ(tables->Item(0)->Name(), "MSysObjects");
   EXPECT_EQ(tables->Item(0)->Attributes(), dao::dbSystemObject);
-  for (const char* name : {"StartupForm", "AllowBypassKey", "SccPath", "ReplicaID", "DesignMasterID"})
+  for (const char* name :
+       {"StartupForm", "AllowBypassKey", "SccPath", "ReplicaID", "DesignMasterID"})
     EXPECT_EQ(ErrorOf([&] { db->GetProperties()->Item(name); }).Number(), 3270) << name;
 }
 
@@ -89,10 +90,11 @@ TEST_F(DatabaseBuilderTest, WritesTablesWithTheirFieldsIndexesAndProperties) {
 TEST_F(DatabaseBuilderTest, LinksTakeTheSourceTablesDefinitionAsInherited) {
   FieldSpec code = Text("Code");
   code.properties = {{"Caption", dao::dbText, com::Variant("Code")}};
-  Build("back.mdb").Table({.name = "Parts",
-                           .fields = {code, Long("Qty")},
-                           .indexes = {{.name = "ByCode", .fields = {{"Code", false}}}},
-                           .properties = {{"Description", dao::dbMemo, com::Variant("Stock")}}});
+  Build("back.mdb")
+      .Table({.name = "Parts",
+              .fields = {code, Long("Qty")},
+              .indexes = {{.name = "ByCode", .fields = {{"Code", false}}}},
+              .properties = {{"Description", dao::dbMemo, com::Variant("Stock")}}});
   const std::string connect = ";DATABASE=" + temp.File("back.mdb");
   Build().Table({.name = "LocalParts",
                  .connect = connect,
@@ -114,14 +116,16 @@ TEST_F(DatabaseBuilderTest, LinksToMissingSourcesAreRefused) {
   Build("back.mdb").Table({.name = "Parts", .fields = {Text("Code")}});
   auto builder = Build();
   const auto missing_table = ErrorOf([&] {
-    builder.Table({.name = "P", .connect = ";DATABASE=" + temp.File("back.mdb"), .source_table = "Gone"});
+    builder.Table(
+        {.name = "P", .connect = ";DATABASE=" + temp.File("back.mdb"), .source_table = "Gone"});
   });
   EXPECT_EQ(missing_table.Number(), 3011);
   EXPECT_EQ(missing_table.Description(),
             "The Microsoft Jet database engine could not find the object 'Gone'. Make sure the "
             "object exists and that you spell its name and the path name correctly.");
   const auto missing_file = ErrorOf([&] {
-    builder.Table({.name = "P", .connect = ";DATABASE=" + temp.File("gone.mdb"), .source_table = "Parts"});
+    builder.Table(
+        {.name = "P", .connect = ";DATABASE=" + temp.File("gone.mdb"), .source_table = "Parts"});
   });
   EXPECT_EQ(missing_file.Number(), 3024);
   EXPECT_EQ(Open(builder.path())->GetTableDefs()->Count(), 1);
@@ -136,7 +140,8 @@ TEST_F(DatabaseBuilderTest, OtherLinksKeepTheFieldsGiven) {
   auto table = db->GetTableDefs()->Item("Remote");
   EXPECT_EQ(table->Attributes(), dao::dbAttachedODBC);
   EXPECT_EQ(table->GetFields()->Item(0)->Name(), "ID");
-  auto rows = db->OpenRecordset("SELECT Type, Database, ForeignName FROM MSysObjects WHERE Name = 'Remote'");
+  auto rows = db->OpenRecordset(
+      "SELECT Type, Database, ForeignName FROM MSysObjects WHERE Name = 'Remote'");
   EXPECT_EQ(com::CInt(rows->GetFields()->Item("Type")->Value()), 4);
   EXPECT_EQ(com::CStr(rows->GetFields()->Item("Database")->Value()), "sales");
   EXPECT_EQ(com::CStr(rows->GetFields()->Item("ForeignName")->Value()), "dbo.Remote");
@@ -145,16 +150,23 @@ TEST_F(DatabaseBuilderTest, OtherLinksKeepTheFieldsGiven) {
 TEST_F(DatabaseBuilderTest, AFailedCallLeavesTheFileAsItWas) {
   auto builder = Build();
   builder.Table({.name = "Orders", .fields = {Text("Item")}});
-  EXPECT_EQ(ErrorOf([&] { builder.Table({.name = "Twice", .fields = {Text("A"), Text("a")}}); }).Number(), 3191);
-  EXPECT_EQ(ErrorOf([&] { builder.Table({.name = "ORDERS", .fields = {Text("A")}}); }).Number(), 3010);
+  EXPECT_EQ(ErrorOf([&] {
+              builder.Table({.name = "Twice", .fields = {Text("A"), Text("a")}});
+            }).Number(),
+            3191);
+  EXPECT_EQ(ErrorOf([&] { builder.Table({.name = "ORDERS", .fields = {Text("A")}}); }).Number(),
+            3010);
   EXPECT_EQ(ErrorOf([&] { builder.Query({.name = "Orders", .sql = "SELECT 1;"}); }).Number(), 3012);
   EXPECT_EQ(ErrorOf([&] { builder.Query({.name = "Odd", .sql = "SHOW TABLES"}); }).Number(), 3129);
   EXPECT_EQ(ErrorOf([&] {
-              builder.Relation({.name = "R", .table = "Orders", .foreign_table = "Orders",
+              builder.Relation({.name = "R",
+                                .table = "Orders",
+                                .foreign_table = "Orders",
                                 .fields = {{"Item", "Nothing"}}});
             }).Number(),
             3265);
-  EXPECT_EQ(ErrorOf([&] { builder.Document({.container = "Gadgets", .name = "G"}); }).Number(), 3265);
+  EXPECT_EQ(ErrorOf([&] { builder.Document({.container = "Gadgets", .name = "G"}); }).Number(),
+            3265);
   auto db = Open(builder.path());
   EXPECT_EQ(db->GetTableDefs()->Count(), 2);
   EXPECT_EQ(db->GetQueryDefs()->Count(), 0);
@@ -165,13 +177,17 @@ TEST_F(DatabaseBuilderTest, AFailedCallLeavesTheFileAsItWas) {
 
 TEST_F(DatabaseBuilderTest, SetsDocumentsOwnersPermissionsAndDates) {
   auto builder = Build();
-  builder.Document({.container = "Forms", .name = "Main", .owner = "Mary",
-                    .properties = {{"Description", dao::dbText, com::Variant("Start")}}})
+  builder
+      .Document({.container = "Forms",
+                 .name = "Main",
+                 .owner = "Mary",
+                 .properties = {{"Description", dao::dbText, com::Variant("Start")}}})
       .Permissions("Forms", "Main", "Users", dao::dbSecReadDef)
       .Owner("Forms", "Main", "Editors")
       .LastUpdated("Forms", "Main", com::MakeDate({2020, 5, 6, 7, 8, 9}));
   EXPECT_EQ(ErrorOf([&] { builder.Owner("Forms", "Nothing", "x"); }).Number(), 3265);
-  auto document = Open(builder.path())->GetContainers()->Item("Forms")->GetDocuments()->Item("Main");
+  auto document =
+      Open(builder.path())->GetContainers()->Item("Forms")->GetDocuments()->Item("Main");
   EXPECT_EQ(document->Owner(), "Editors");
   EXPECT_EQ(com::FormatStamp(document->LastUpdated()), "20200506070809");
   EXPECT_EQ(com::FormatStamp(document->DateCreated()), "20200506070809");

@@ -17,8 +17,6 @@ SqliteConnection& Catalog::db() {
   return *connection_;
 }
 
-const std::string& Catalog::path() { return db().path(); }
-
 bool Catalog::read_only() { return db().read_only(); }
 
 void Catalog::Write(const std::function<void()>& work) {

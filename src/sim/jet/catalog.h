@@ -24,14 +24,13 @@ class Catalog {
     std::shared_ptr<const Workgroup> workgroup = Workgroup::BuiltIn();
   };
 
-  Catalog(std::unique_ptr<SqliteConnection> connection, platform::Clock& clock,
-          Account account, std::unique_ptr<SessionLease> lease = nullptr);
+  Catalog(std::unique_ptr<SqliteConnection> connection, platform::Clock& clock, Account account,
+          std::unique_ptr<SessionLease> lease = nullptr);
 
   SqliteConnection& db();
   com::Date Now() { return clock_.Now(); }
   platform::Clock& clock() { return clock_; }
   const Account& account() const { return account_; }
-  const std::string& path();
   bool read_only();
 
   // Runs the work as one transaction (or inside the one already running);
@@ -39,7 +38,6 @@ class Catalog {
   void Write(const std::function<void()>& work);
 
   void Close();
-  bool closed() const { return !connection_; }
 
  private:
   std::unique_ptr<SqliteConnection> connection_;

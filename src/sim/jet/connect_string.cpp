@@ -15,7 +15,8 @@ std::string ConnectString::Value(const std::string& key) const {
   const auto parts = com::Split(text_, ";");
   for (std::size_t i = 1; i < parts.size(); ++i) {
     const auto equals = parts[i].find('=');
-    if (equals != std::string::npos && com::EqualsNoCase(com::Trim(parts[i].substr(0, equals)), key))
+    if (equals != std::string::npos &&
+        com::EqualsNoCase(com::Trim(parts[i].substr(0, equals)), key))
       return parts[i].substr(equals + 1);
   }
   return "";

@@ -13,7 +13,6 @@ class ConnectString {
  public:
   explicit ConnectString(std::string text) : text_(std::move(text)) {}
 
-  bool empty() const { return text_.empty(); }
   std::string Type() const;
   std::string Value(const std::string& key) const;
   bool IsOdbc() const;

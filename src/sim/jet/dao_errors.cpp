@@ -92,9 +92,8 @@ void RaiseDao(std::int32_t number, const std::string& name) {
 
 void CheckName(const std::string& name) {
   constexpr std::size_t kLongestName = 64;
-  const bool control = std::any_of(name.begin(), name.end(), [](char c) {
-    return static_cast<unsigned char>(c) < 0x20;
-  });
+  const bool control = std::any_of(name.begin(), name.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x20; });
   if (name.empty() || name.front() == ' ' || com::CharacterCount(name) > kLongestName ||
       name.find_first_of(".!`[]") != std::string::npos || control)
     RaiseDao(kDaoInvalidName, name);

@@ -61,11 +61,11 @@ com::Variant ToDaoType(std::int16_t dao_type, const com::Variant& value) {
 
 std::int32_t DefaultSize(std::int16_t dao_type) {
   static const std::map<std::int16_t, std::int32_t> sizes = {
-      {dao::dbBoolean, 1}, {dao::dbByte, 1},     {dao::dbInteger, 2}, {dao::dbLong, 4},
-      {dao::dbCurrency, 8}, {dao::dbSingle, 4},  {dao::dbDouble, 8},  {dao::dbDate, 8},
-      {dao::dbBinary, 255}, {dao::dbText, 50},   {dao::dbGUID, 16},   {dao::dbBigInt, 8},
-      {dao::dbDecimal, 16}, {dao::dbNumeric, 16}, {dao::dbFloat, 8},  {dao::dbTime, 8},
-      {dao::dbTimeStamp, 8}, {dao::dbChar, 255}, {dao::dbVarBinary, 255}};
+      {dao::dbBoolean, 1},   {dao::dbByte, 1},     {dao::dbInteger, 2},    {dao::dbLong, 4},
+      {dao::dbCurrency, 8},  {dao::dbSingle, 4},   {dao::dbDouble, 8},     {dao::dbDate, 8},
+      {dao::dbBinary, 255},  {dao::dbText, 50},    {dao::dbGUID, 16},      {dao::dbBigInt, 8},
+      {dao::dbDecimal, 16},  {dao::dbNumeric, 16}, {dao::dbFloat, 8},      {dao::dbTime, 8},
+      {dao::dbTimeStamp, 8}, {dao::dbChar, 255},   {dao::dbVarBinary, 255}};
   const auto found = sizes.find(dao_type);
   return found == sizes.end() ? 0 : found->second;
 }
@@ -77,11 +77,13 @@ bool IsVariableLength(std::int16_t dao_type) {
 
 std::int16_t DaoTypeOfDeclaration(const std::string& declared) {
   static const std::map<std::string, std::int16_t> types = {
-      {"BIT", dao::dbBoolean},     {"BYTE", dao::dbByte},       {"SHORT", dao::dbInteger},
-      {"INTEGER", dao::dbLong},    {"LONG", dao::dbLong},       {"CURRENCY", dao::dbCurrency},
-      {"SINGLE", dao::dbSingle},   {"DOUBLE", dao::dbDouble},   {"REAL", dao::dbDouble},
-      {"DATETIME", dao::dbDate},   {"TEXT", dao::dbText},       {"MEMO", dao::dbMemo},
-      {"BINARY", dao::dbBinary},   {"LONGBINARY", dao::dbLongBinary}};
+      {"BIT", dao::dbBoolean},   {"BYTE", dao::dbByte},
+      {"SHORT", dao::dbInteger}, {"INTEGER", dao::dbLong},
+      {"LONG", dao::dbLong},     {"CURRENCY", dao::dbCurrency},
+      {"SINGLE", dao::dbSingle}, {"DOUBLE", dao::dbDouble},
+      {"REAL", dao::dbDouble},   {"DATETIME", dao::dbDate},
+      {"TEXT", dao::dbText},     {"MEMO", dao::dbMemo},
+      {"BINARY", dao::dbBinary}, {"LONGBINARY", dao::dbLongBinary}};
   const std::string name = com::UCase(declared.substr(0, declared.find('(')));
   const auto found = types.find(com::Trim(name));
   return found == types.end() ? static_cast<std::int16_t>(0) : found->second;

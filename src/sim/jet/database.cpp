@@ -73,8 +73,7 @@ std::shared_ptr<dao::Containers> Database::GetContainers() {
   });
 }
 
-std::shared_ptr<dao::Recordset> Database::OpenRecordset(const std::string& sql,
-                                                        std::int32_t type) {
+std::shared_ptr<dao::Recordset> Database::OpenRecordset(const std::string& sql, std::int32_t type) {
   return std::make_shared<Recordset>(catalog_, sql, type);
 }
 
@@ -90,12 +89,11 @@ void Database::Close() {
 
 std::shared_ptr<dao::Properties> Database::GetProperties() {
   catalog_->db();
-  return std::make_shared<Properties>(
-      catalog_, std::static_pointer_cast<Database>(shared_from_this()));
+  return std::make_shared<Properties>(catalog_,
+                                      std::static_pointer_cast<Database>(shared_from_this()));
 }
 
-std::shared_ptr<dao::Property> Database::CreateProperty(const std::string& name,
-                                                        std::int16_t type,
+std::shared_ptr<dao::Property> Database::CreateProperty(const std::string& name, std::int16_t type,
                                                         const com::Variant& value) {
   return std::make_shared<StoredProperty>(name, type, value);
 }

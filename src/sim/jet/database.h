@@ -24,8 +24,7 @@ class Database : public dao::Database, public PropertyHost {
   std::shared_ptr<dao::QueryDefs> GetQueryDefs() override;
   std::shared_ptr<dao::Relations> GetRelations() override;
   std::shared_ptr<dao::Containers> GetContainers() override;
-  std::shared_ptr<dao::Recordset> OpenRecordset(const std::string& sql,
-                                                std::int32_t type) override;
+  std::shared_ptr<dao::Recordset> OpenRecordset(const std::string& sql, std::int32_t type) override;
   std::shared_ptr<dao::TableDef> CreateTableDef(const std::string& name) override;
   // 3420 when already closed.
   void Close() override;

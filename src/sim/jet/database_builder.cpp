@@ -5,8 +5,8 @@
 #include "platform/system.h"
 #include "sim/jet/catalog.h"
 #include "sim/jet/dao_errors.h"
-#include "sim/jet/jet_file.h"
 #include "sim/jet/import_spec_store.h"
+#include "sim/jet/jet_file.h"
 #include "sim/jet/link_source.h"
 #include "sim/jet/object_store.h"
 #include "sim/jet/property_store.h"
@@ -66,9 +66,8 @@ DatabaseBuilder& DatabaseBuilder::DatabaseProperty(const PropertySpec& property)
 }
 
 DatabaseBuilder& DatabaseBuilder::RemoveDatabaseProperty(const std::string& name) {
-  Edit(path_, [&](Catalog& catalog) {
-    PropertyStore(catalog).Delete(DatabaseProperties(catalog), name);
-  });
+  Edit(path_,
+       [&](Catalog& catalog) { PropertyStore(catalog).Delete(DatabaseProperties(catalog), name); });
   return *this;
 }
 
@@ -94,8 +93,7 @@ DatabaseBuilder& DatabaseBuilder::Document(const DocumentSpec& document) {
     ObjectStore objects(catalog);
     const std::int64_t id =
         objects.Insert(objects.Container(document.container), document.name,
-                       JetFile::DocumentType(document.container), document.owner,
-                       kDaoObjectExists);
+                       JetFile::DocumentType(document.container), document.owner, kDaoObjectExists);
     for (const auto& property : document.properties)
       PropertyStore(catalog).Add({PropertyKey::kObject, id, ""}, property);
   });

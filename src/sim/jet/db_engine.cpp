@@ -7,10 +7,10 @@
 namespace sim::jet {
 
 const com::TypeInfo& DbEngine::Members() const {
-  static const com::TypeInfo info = com::TypeBuilder<DbEngine>("DBEngine")
-                                        .Property("SystemDB", &DbEngine::SystemDB,
-                                                  &DbEngine::SetSystemDB)
-                                        .Build();
+  static const com::TypeInfo info =
+      com::TypeBuilder<DbEngine>("DBEngine")
+          .Property("SystemDB", &DbEngine::SystemDB, &DbEngine::SetSystemDB)
+          .Build();
   return info;
 }
 

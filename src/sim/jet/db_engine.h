@@ -19,8 +19,7 @@ class DbEngine : public dao::DBEngine {
 
   std::string SystemDB() override { return system_db_; }
   void SetSystemDB(const std::string& path) override { system_db_ = path; }
-  std::shared_ptr<dao::Workspace> CreateWorkspace(const std::string& name,
-                                                  const std::string& user,
+  std::shared_ptr<dao::Workspace> CreateWorkspace(const std::string& name, const std::string& user,
                                                   const std::string& password) override;
   // The default workspace, of user "admin" without a password, made on first use.
   std::shared_ptr<dao::Workspaces> GetWorkspaces() override;

@@ -8,13 +8,9 @@ namespace sim::jet {
 Document::Document(std::shared_ptr<Catalog> catalog, std::int64_t id)
     : catalog_(std::move(catalog)), id_(id), user_name_(catalog_->account().user) {}
 
-std::string Document::Container() {
-  return ObjectStore(*catalog_).Get(Row().parent_id).name;
-}
+std::string Document::Container() { return ObjectStore(*catalog_).Get(Row().parent_id).name; }
 
-std::int32_t Document::Permissions() {
-  return ObjectStore(*catalog_).Permissions(id_, user_name_);
-}
+std::int32_t Document::Permissions() { return ObjectStore(*catalog_).Permissions(id_, user_name_); }
 
 void Document::SetPermissions(std::int32_t value) {
   catalog_->Write([&] { ObjectStore(*catalog_).SetPermissions(id_, user_name_, value); });
@@ -36,8 +32,7 @@ std::shared_ptr<dao::Properties> Document::GetProperties() {
   return std::make_shared<Properties>(catalog_, shared_from_this());
 }
 
-std::shared_ptr<dao::Property> Document::CreateProperty(const std::string& name,
-                                                        std::int16_t type,
+std::shared_ptr<dao::Property> Document::CreateProperty(const std::string& name, std::int16_t type,
                                                         const com::Variant& value) {
   return std::make_shared<StoredProperty>(name, type, value);
 }

@@ -31,8 +31,7 @@ std::shared_ptr<dao::Properties> FieldBase::GetProperties() {
   return std::make_shared<Properties>(catalog_, shared_from_this());
 }
 
-std::shared_ptr<dao::Property> FieldBase::CreateProperty(const std::string& name,
-                                                         std::int16_t type,
+std::shared_ptr<dao::Property> FieldBase::CreateProperty(const std::string& name, std::int16_t type,
                                                          const com::Variant& value) {
   return std::make_shared<StoredProperty>(name, type, value);
 }
@@ -56,8 +55,8 @@ std::vector<BuiltInSpec> FieldBase::DesignBuiltIns(const std::string& source_tab
   auto self = shared_from_this();
   auto specs = CommonBuiltIns();
   std::vector<BuiltInSpec> design = {
-      {"CollatingOrder", dao::dbLong,
-       [self] { return com::Variant(CollatingOrder(self->Type())); }, nullptr},
+      {"CollatingOrder", dao::dbLong, [self] { return com::Variant(CollatingOrder(self->Type())); },
+       nullptr},
       {"OrdinalPosition", dao::dbInteger, [position] { return com::Variant(position); }, nullptr},
       {"SourceField", dao::dbText, [source_field] { return com::Variant(source_field); }, nullptr},
       {"SourceTable", dao::dbText, [source_table] { return com::Variant(source_table); }, nullptr},

@@ -47,8 +47,7 @@ class FieldBase : public dao::Field,
   // The design properties of a field of a table or query: validation,
   // default, Required, AllowZeroLength and where the field comes from.
   std::vector<BuiltInSpec> DesignBuiltIns(const std::string& source_table,
-                                          const std::string& source_field,
-                                          std::int16_t position);
+                                          const std::string& source_field, std::int16_t position);
 
   std::shared_ptr<Catalog> catalog_;
 };

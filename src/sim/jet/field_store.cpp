@@ -66,10 +66,12 @@ std::int64_t FieldStore::Insert(std::int64_t table_id, const FieldSpec& spec) {
   if (Find(table_id, spec.name)) RaiseDao(kDaoFieldDefinedTwice);
   const std::int32_t size = spec.size ? spec.size : DefaultSize(spec.type);
   catalog_.db()
-      .Prepare("INSERT INTO jet_fields (table_id, position, name, type, size, attributes, "
-               "required, allow_zero_length, default_value, validation_rule, validation_text) "
-               "VALUES (?1, (SELECT IFNULL(MAX(position) + 1, 0) FROM jet_fields WHERE table_id = ?1), ?2, ?3, ?4, "
-               "?5, ?6, ?7, ?8, ?9, ?10)")
+      .Prepare(
+          "INSERT INTO jet_fields (table_id, position, name, type, size, attributes, "
+          "required, allow_zero_length, default_value, validation_rule, validation_text) "
+          "VALUES (?1, (SELECT IFNULL(MAX(position) + 1, 0) FROM jet_fields WHERE table_id = ?1), "
+          "?2, ?3, ?4, "
+          "?5, ?6, ?7, ?8, ?9, ?10)")
       .BindAll(table_id, spec.name, spec.type, size, StoredAttributes(spec), spec.required,
                spec.allow_zero_length, DefaultText(spec.default_value), spec.validation_rule,
                spec.validation_text)
@@ -85,9 +87,10 @@ void FieldStore::Update(const FieldRow& row) {
   const auto other = Find(row.table_id, row.spec.name);
   if (other && other->id != row.id) RaiseDao(kDaoFieldDefinedTwice);
   catalog_.db()
-      .Prepare("UPDATE jet_fields SET name = ?1, type = ?2, size = ?3, attributes = ?4, "
-               "required = ?5, allow_zero_length = ?6, default_value = ?7, validation_rule = ?8, "
-               "validation_text = ?9, position = ?10 WHERE id = ?11")
+      .Prepare(
+          "UPDATE jet_fields SET name = ?1, type = ?2, size = ?3, attributes = ?4, "
+          "required = ?5, allow_zero_length = ?6, default_value = ?7, validation_rule = ?8, "
+          "validation_text = ?9, position = ?10 WHERE id = ?11")
       .BindAll(row.spec.name, row.spec.type, row.spec.size, StoredAttributes(row.spec),
                row.spec.required, row.spec.allow_zero_length, DefaultText(row.spec.default_value),
                row.spec.validation_rule, row.spec.validation_text, row.position, row.id)

@@ -41,10 +41,11 @@ CREATE TABLE MSysIMEXColumns (
 void ImportSpecStore::Insert(const ImportSpecSpec& spec) {
   if (!catalog_.db().HasTable("MSysIMEXSpecs")) CreateTables();
   catalog_.db()
-      .Prepare("INSERT INTO MSysIMEXSpecs (SpecName, SpecType, FileType, StartRow, DateOrder, "
-               "DateDelim, TimeDelim, DecimalPoint, FieldSeparator, TextDelim, "
-               "DateFourDigitYear, DateLeadingZeros) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, "
-               "?10, ?11, ?12)")
+      .Prepare(
+          "INSERT INTO MSysIMEXSpecs (SpecName, SpecType, FileType, StartRow, DateOrder, "
+          "DateDelim, TimeDelim, DecimalPoint, FieldSeparator, TextDelim, "
+          "DateFourDigitYear, DateLeadingZeros) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, "
+          "?10, ?11, ?12)")
       .BindAll(spec.name, spec.spec_type, spec.file_type, spec.start_row, spec.date_order,
                spec.date_delim, spec.time_delim, spec.decimal_point, spec.field_separator,
                spec.text_delim, spec.date_four_digit_year, spec.date_leading_zeros)

@@ -45,8 +45,7 @@ IndexRow IndexStore::Get(std::int64_t id) {
   return ReadIndex(statement);
 }
 
-bool IndexStore::NameTaken(std::int64_t table_id, const std::string& name,
-                           std::int64_t except_id) {
+bool IndexStore::NameTaken(std::int64_t table_id, const std::string& name, std::int64_t except_id) {
   auto statement = catalog_.db().Prepare(
       "SELECT 1 FROM jet_indexes WHERE table_id = ?1 AND name = ?2 AND id <> ?3");
   statement.BindAll(table_id, name, except_id);
@@ -57,8 +56,9 @@ std::int64_t IndexStore::Insert(std::int64_t table_id, const IndexSpec& spec) {
   if (NameTaken(table_id, spec.name, 0)) RaiseDao(kDaoIndexExists);
   if (spec.fields.empty()) RaiseDao(kDaoNoFieldDefined);
   catalog_.db()
-      .Prepare("INSERT INTO jet_indexes (table_id, name, is_primary, is_unique, clustered, "
-               "ignore_nulls, required, is_foreign) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)")
+      .Prepare(
+          "INSERT INTO jet_indexes (table_id, name, is_primary, is_unique, clustered, "
+          "ignore_nulls, required, is_foreign) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)")
       .BindAll(table_id, spec.name, spec.primary, spec.unique || spec.primary, spec.clustered,
                spec.ignore_nulls, spec.required || spec.primary, spec.foreign)
       .Run();

@@ -143,7 +143,8 @@ void AddSystemTable(Catalog& catalog) {
       {"Type", dao::dbInteger},    {"Flags", dao::dbLong},      {"Owner", dao::dbText},
       {"DateCreate", dao::dbDate}, {"DateUpdate", dao::dbDate}, {"Database", dao::dbMemo},
       {"Connect", dao::dbMemo},    {"ForeignName", dao::dbText}};
-  for (const auto& [name, type] : columns) table.fields.push_back(FieldSpec{.name = name, .type = type});
+  for (const auto& [name, type] : columns)
+    table.fields.push_back(FieldSpec{.name = name, .type = type});
   TableStore(catalog).Insert(table, "Engine", "view");
 }
 
@@ -184,8 +185,12 @@ std::unique_ptr<SqliteConnection> JetFile::Open(const std::string& path, bool re
 
 std::int32_t JetFile::DocumentType(const std::string& container) {
   static const std::pair<const char*, std::int32_t> types[] = {
-      {"Forms", -32768},          {"Reports", -32764},      {"Scripts", -32766},
-      {"Modules", -32761},        {"DataAccessPages", -32756}, {"Relationships", kTypeRelation},
+      {"Forms", -32768},
+      {"Reports", -32764},
+      {"Scripts", -32766},
+      {"Modules", -32761},
+      {"DataAccessPages", -32756},
+      {"Relationships", kTypeRelation},
       {"Databases", kTypeDatabaseDocument}};
   for (const auto& [name, type] : types)
     if (com::EqualsNoCase(name, container)) return type;

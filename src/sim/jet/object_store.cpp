@@ -9,9 +9,14 @@ constexpr const char* kColumns =
     "SELECT id, parent_id, name, type, flags, owner, date_create, date_update FROM jet_objects ";
 
 ObjectRow ReadRow(const SqliteStatement& row) {
-  return ObjectRow{row.Int(0),        row.Int(1),  row.Text(2),
-                   static_cast<std::int32_t>(row.Int(3)), static_cast<std::int32_t>(row.Int(4)),
-                   row.Text(5),       com::Date{row.Double(6)}, com::Date{row.Double(7)}};
+  return ObjectRow{row.Int(0),
+                   row.Int(1),
+                   row.Text(2),
+                   static_cast<std::int32_t>(row.Int(3)),
+                   static_cast<std::int32_t>(row.Int(4)),
+                   row.Text(5),
+                   com::Date{row.Double(6)},
+                   com::Date{row.Double(7)}};
 }
 
 }  // namespace
@@ -46,14 +51,14 @@ std::int64_t ObjectStore::Container(const std::string& name) {
   return container->id;
 }
 
-std::int64_t ObjectStore::Insert(std::int64_t parent_id, const std::string& name,
-                                 std::int32_t type, const std::string& owner,
-                                 std::int32_t error_when_taken) {
+std::int64_t ObjectStore::Insert(std::int64_t parent_id, const std::string& name, std::int32_t type,
+                                 const std::string& owner, std::int32_t error_when_taken) {
   if (Find(parent_id, name)) RaiseDao(error_when_taken, name);
   const double now = catalog_.Now().serial;
   catalog_.db()
-      .Prepare("INSERT INTO jet_objects (parent_id, name, type, flags, owner, date_create, "
-               "date_update) VALUES (?1, ?2, ?3, 0, ?4, ?5, ?5)")
+      .Prepare(
+          "INSERT INTO jet_objects (parent_id, name, type, flags, owner, date_create, "
+          "date_update) VALUES (?1, ?2, ?3, 0, ?4, ?5, ?5)")
       .BindAll(parent_id, name, type, owner, now)
       .Run();
   const std::int64_t id = catalog_.db().LastInsertId();
@@ -62,8 +67,7 @@ std::int64_t ObjectStore::Insert(std::int64_t parent_id, const std::string& name
   return id;
 }
 
-void ObjectStore::Rename(std::int64_t id, const std::string& name,
-                         std::int32_t error_when_taken) {
+void ObjectStore::Rename(std::int64_t id, const std::string& name, std::int32_t error_when_taken) {
   const ObjectRow row = Get(id);
   const auto other = Find(row.parent_id, name);
   if (other && other->id != id) RaiseDao(error_when_taken, name);
@@ -110,8 +114,9 @@ std::int32_t ObjectStore::Permissions(std::int64_t id, const std::string& accoun
 void ObjectStore::SetPermissions(std::int64_t id, const std::string& account,
                                  std::int32_t permissions) {
   catalog_.db()
-      .Prepare("INSERT INTO jet_permissions VALUES (?1, ?2, ?3) "
-               "ON CONFLICT (object_id, account) DO UPDATE SET permissions = excluded.permissions")
+      .Prepare(
+          "INSERT INTO jet_permissions VALUES (?1, ?2, ?3) "
+          "ON CONFLICT (object_id, account) DO UPDATE SET permissions = excluded.permissions")
       .BindAll(id, account, permissions)
       .Run();
 }

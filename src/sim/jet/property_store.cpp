@@ -97,8 +97,7 @@ void PropertyStore::Delete(const PropertyKey& key, const std::string& name) {
 void PropertyStore::ReplaceInherited(const PropertyKey& key,
                                      const std::vector<PropertySpec>& properties) {
   PrepareFor(catalog_,
-             std::string("DELETE FROM jet_properties WHERE ") + kOwner + " AND inherited <> 0",
-             key)
+             std::string("DELETE FROM jet_properties WHERE ") + kOwner + " AND inherited <> 0", key)
       .Run();
   for (PropertySpec property : properties) {
     if (Find(key, property.name)) continue;
@@ -109,9 +108,10 @@ void PropertyStore::ReplaceInherited(const PropertyKey& key,
 
 void PropertyStore::TouchOwner(const PropertyKey& key) {
   std::int64_t object_id = key.id;
-  const char* owner_query = key.kind == PropertyKey::kField   ? "SELECT table_id FROM jet_fields WHERE id = ?1"
-                            : key.kind == PropertyKey::kIndex ? "SELECT table_id FROM jet_indexes WHERE id = ?1"
-                                                              : nullptr;
+  const char* owner_query =
+      key.kind == PropertyKey::kField   ? "SELECT table_id FROM jet_fields WHERE id = ?1"
+      : key.kind == PropertyKey::kIndex ? "SELECT table_id FROM jet_indexes WHERE id = ?1"
+                                        : nullptr;
   if (owner_query) {
     auto statement = catalog_.db().Prepare(owner_query);
     statement.Bind(1, key.id);

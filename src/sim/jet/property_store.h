@@ -17,8 +17,8 @@ namespace sim::jet {
 struct PropertyKey {
   enum Kind : std::int16_t { kObject = 0, kField = 1, kIndex = 2, kQueryField = 3 };
   Kind kind = kObject;
-  std::int64_t id = 0;     // object, field or index id; the query's for a query field
-  std::string member;      // the field's name for a query field
+  std::int64_t id = 0;  // object, field or index id; the query's for a query field
+  std::string member;   // the field's name for a query field
 };
 
 class PropertyStore {

@@ -51,8 +51,7 @@ std::vector<QueryColumn> QueryColumns::Resolve(const std::string& sql, int depth
 // The fields a column names: all fields of its source (or of every source)
 // for "*", else the first field of that name.
 std::vector<QueryColumn> QueryColumns::Expand(const std::string& source, const std::string& field,
-                                              const std::vector<std::string>& sources,
-                                              int depth) {
+                                              const std::vector<std::string>& sources, int depth) {
   if (field.empty()) return {};
   const std::vector<std::string> searched = source.empty() ? sources : std::vector{source};
   std::vector<QueryColumn> found;

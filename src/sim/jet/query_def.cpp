@@ -73,8 +73,7 @@ std::shared_ptr<dao::Properties> QueryDef::GetProperties() {
   return std::make_shared<Properties>(catalog_, shared_from_this());
 }
 
-std::shared_ptr<dao::Property> QueryDef::CreateProperty(const std::string& name,
-                                                        std::int16_t type,
+std::shared_ptr<dao::Property> QueryDef::CreateProperty(const std::string& name, std::int16_t type,
                                                         const com::Variant& value) {
   return std::make_shared<StoredProperty>(name, type, value);
 }
@@ -91,8 +90,8 @@ std::vector<BuiltInSpec> QueryDef::BuiltIns() {
       {"Type", dao::dbInteger, [self] { return com::Variant(self->Type()); }, nullptr},
       {"SQL", dao::dbMemo, [self] { return com::Variant(self->SQL()); },
        [self](const com::Variant& v) { self->SetSQL(com::CStr(v)); }},
-      {"Updatable", dao::dbBoolean,
-       [self] { return com::Variant(!self->catalog_->read_only()); }, nullptr},
+      {"Updatable", dao::dbBoolean, [self] { return com::Variant(!self->catalog_->read_only()); },
+       nullptr},
       {"Connect", dao::dbMemo, [self] { return com::Variant(self->Connect()); },
        [self](const com::Variant& v) { self->SetConnect(com::CStr(v)); }},
       {"ODBCTimeout", dao::dbInteger, [self] { return com::Variant(self->ODBCTimeout()); },

@@ -17,12 +17,18 @@ constexpr const char* kColumns =
 // A property of the spec that is one of the settings kept in the row.
 bool ApplySetting(QueryRow& row, const PropertySpec& property) {
   const std::string& name = property.name;
-  if (com::EqualsNoCase(name, "ReturnsRecords")) row.returns_records = com::CBool(property.value);
-  else if (com::EqualsNoCase(name, "LogMessages")) row.log_messages = com::CBool(property.value);
-  else if (com::EqualsNoCase(name, "FailOnError")) row.fail_on_error = com::CBool(property.value);
-  else if (com::EqualsNoCase(name, "RecordLocks")) row.record_locks = com::CByte(property.value);
-  else if (com::EqualsNoCase(name, "ODBCTimeout")) row.odbc_timeout = com::CInt(property.value);
-  else return false;
+  if (com::EqualsNoCase(name, "ReturnsRecords"))
+    row.returns_records = com::CBool(property.value);
+  else if (com::EqualsNoCase(name, "LogMessages"))
+    row.log_messages = com::CBool(property.value);
+  else if (com::EqualsNoCase(name, "FailOnError"))
+    row.fail_on_error = com::CBool(property.value);
+  else if (com::EqualsNoCase(name, "RecordLocks"))
+    row.record_locks = com::CByte(property.value);
+  else if (com::EqualsNoCase(name, "ODBCTimeout"))
+    row.odbc_timeout = com::CInt(property.value);
+  else
+    return false;
   return true;
 }
 
@@ -79,9 +85,10 @@ std::int64_t QueryStore::Insert(const QuerySpec& spec, const std::string& owner)
 void QueryStore::Update(const QueryRow& row) {
   QueryText(row.sql).Type(row.connect, row.returns_records);
   catalog_.db()
-      .Prepare("UPDATE jet_queries SET sql = ?1, connect = ?2, max_records = ?3, "
-               "odbc_timeout = ?4, returns_records = ?5, log_messages = ?6, fail_on_error = ?7, "
-               "record_locks = ?8 WHERE object_id = ?9")
+      .Prepare(
+          "UPDATE jet_queries SET sql = ?1, connect = ?2, max_records = ?3, "
+          "odbc_timeout = ?4, returns_records = ?5, log_messages = ?6, fail_on_error = ?7, "
+          "record_locks = ?8 WHERE object_id = ?9")
       .BindAll(row.sql, row.connect, row.max_records, row.odbc_timeout, row.returns_records,
                row.log_messages, row.fail_on_error, static_cast<std::int32_t>(row.record_locks),
                row.object.id)

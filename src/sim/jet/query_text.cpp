@@ -71,7 +71,8 @@ void QueryText::Tokenize(const std::string& sql) {
       tokens_.push_back({Kind::String, ReadQuoted(sql, i), depth});
     } else if (std::isdigit(static_cast<unsigned char>(c))) {
       const std::size_t start = i;
-      while (i < sql.size() && (std::isalnum(static_cast<unsigned char>(sql[i])) || sql[i] == '.')) ++i;
+      while (i < sql.size() && (std::isalnum(static_cast<unsigned char>(sql[i])) || sql[i] == '.'))
+        ++i;
       tokens_.push_back({Kind::Number, sql.substr(start, i - start), depth});
     } else if (IsNameCharacter(c)) {
       const std::size_t start = i;
@@ -120,7 +121,8 @@ std::size_t QueryText::StatementStart() const {
 }
 
 std::int16_t QueryText::Type(const std::string& connect, bool returns_records) const {
-  if (ConnectString(connect).IsOdbc()) return returns_records ? dao::dbQSQLPassThrough : dao::dbQSPTBulk;
+  if (ConnectString(connect).IsOdbc())
+    return returns_records ? dao::dbQSQLPassThrough : dao::dbQSPTBulk;
   const std::size_t start = StatementStart();
   if (IsWord(start, "SELECT") || IsWord(start, "TABLE")) {
     const int depth = tokens_[start].depth;
@@ -133,7 +135,8 @@ std::int16_t QueryText::Type(const std::string& connect, bool returns_records) c
   if (IsWord(start, "DELETE")) return dao::dbQDelete;
   if (IsWord(start, "UPDATE")) return dao::dbQUpdate;
   if (IsWord(start, "INSERT")) return dao::dbQAppend;
-  if (IsWord(start, "CREATE") || IsWord(start, "ALTER") || IsWord(start, "DROP")) return dao::dbQDDL;
+  if (IsWord(start, "CREATE") || IsWord(start, "ALTER") || IsWord(start, "DROP"))
+    return dao::dbQDDL;
   RaiseDao(kDaoInvalidSqlStatement);
 }
 
@@ -161,8 +164,9 @@ std::vector<std::string> QueryText::ReadSources(
       if (IsWord(i + 1, "AS") && i + 2 < end) {
         alias = tokens_[i + 2].text;
         i += 2;
-      } else if (i + 1 < end && (tokens_[i + 1].kind == Kind::Name ||
-                                 (tokens_[i + 1].kind == Kind::Word && !IsJoinWord(tokens_[i + 1].text)))) {
+      } else if (i + 1 < end &&
+                 (tokens_[i + 1].kind == Kind::Name ||
+                  (tokens_[i + 1].kind == Kind::Word && !IsJoinWord(tokens_[i + 1].text)))) {
         alias = tokens_[++i].text;
       }
       sources.push_back(t.text);
@@ -196,8 +200,8 @@ QueryText::Column QueryText::ReadColumn(std::size_t from, std::size_t end, int& 
     if (literal.kind == Kind::String) column.literal_type = dao::dbText;
     if (literal.kind == Kind::Date) column.literal_type = dao::dbDate;
     if (literal.kind == Kind::Number)
-      column.literal_type = literal.text.find_first_of(".eE") == std::string::npos ? dao::dbLong
-                                                                                   : dao::dbDouble;
+      column.literal_type =
+          literal.text.find_first_of(".eE") == std::string::npos ? dao::dbLong : dao::dbDouble;
   }
   if (column.name.empty())
     column.name = column.field.empty() ? "Expr" + std::to_string(1000 + unnamed++) : column.field;
@@ -245,7 +249,8 @@ QueryText::Projection QueryText::SelectColumns(std::size_t select) const {
   const auto items = SplitItems(first, list_end, [&](std::size_t i) {
     return tokens_[i].depth == depth && tokens_[i].text == ",";
   });
-  for (const auto& [start, end] : items) projection.columns.push_back(ReadColumn(start, end, unnamed));
+  for (const auto& [start, end] : items)
+    projection.columns.push_back(ReadColumn(start, end, unnamed));
   ResolveAliases(projection, aliases);
   return projection;
 }

@@ -14,9 +14,9 @@ class QueryText {
  public:
   // One output column of the select list.
   struct Column {
-    std::string name;          // its name in the result (alias, field name or ExprNNNN)
-    std::string source;        // the table or query it names, aliases resolved; may be empty
-    std::string field;         // the source field; "*" for all; empty for an expression
+    std::string name;               // its name in the result (alias, field name or ExprNNNN)
+    std::string source;             // the table or query it names, aliases resolved; may be empty
+    std::string field;              // the source field; "*" for all; empty for an expression
     std::int16_t literal_type = 0;  // DAO type of a literal expression
   };
   struct Projection {
@@ -47,8 +47,9 @@ class QueryText {
   bool IsWord(std::size_t at, const char* word) const;
   std::size_t FindWord(std::size_t from, const char* word, int depth) const;
   std::size_t ClauseEnd(std::size_t from, int depth) const;
-  std::vector<std::string> ReadSources(std::size_t from, std::size_t end,
-                                       std::vector<std::pair<std::string, std::string>>& aliases) const;
+  std::vector<std::string> ReadSources(
+      std::size_t from, std::size_t end,
+      std::vector<std::pair<std::string, std::string>>& aliases) const;
   Projection SelectColumns(std::size_t select) const;
   Projection AssignedColumns(std::size_t update) const;
   Projection InsertedColumns(std::size_t insert) const;

@@ -17,7 +17,6 @@ bool IsInternal(const std::string& table) {
   return com::StartsWithNoCase(table, "jet_") || com::StartsWithNoCase(table, "sqlite_");
 }
 
-
 // The statement for a SELECT, or for the name of a table.
 std::string StatementFor(const std::string& source, std::int32_t type) {
   const std::string text = com::Trim(source);
@@ -40,7 +39,8 @@ std::string AfterPrefix(const std::string& message, const std::string& prefix) {
 
 [[noreturn]] void RaiseRefused(const std::string& sql, const std::string& message) {
   const std::string no_table = "no such table: ";
-  if (message.rfind(no_table, 0) == 0) RaiseDao(kDaoInputTableMissing, AfterPrefix(message, no_table));
+  if (message.rfind(no_table, 0) == 0)
+    RaiseDao(kDaoInputTableMissing, AfterPrefix(message, no_table));
   if (message.rfind("no such column: ", 0) == 0) RaiseDao(kDaoTooFewParameters, "1");
   if (message == SqliteConnection::kMoreThanOneStatement) RaiseDao(kDaoCharactersAfterEnd);
   if (message.find("not authorized") != std::string::npos) RaiseDao(kDaoInvalidOperation);
@@ -96,7 +96,8 @@ Recordset::Recordset(std::shared_ptr<Catalog> catalog, const std::string& sql, s
 }
 
 SqliteStatement Recordset::Prepare(const std::string& sql) {
-  SqliteReadGuard guard(catalog_->db(), [](const std::string& table) { return !IsInternal(table); });
+  SqliteReadGuard guard(catalog_->db(),
+                        [](const std::string& table) { return !IsInternal(table); });
   std::string message;
   auto statement = catalog_->db().TryPrepare(sql, message);
   if (!statement && !guard.refused().empty()) RaiseDao(kDaoInputTableMissing, guard.refused());
@@ -198,9 +199,9 @@ void Recordset::Update() {
   }
   if (!written.empty())
     catalog_->Write([&] {
-      auto update = catalog_->db().Prepare("UPDATE " + SqliteConnection::Quote(table_) + " SET " + sets +
-                                           " WHERE _rowid_ = ?" +
-                                           std::to_string(written.size() + 1));
+      auto update =
+          catalog_->db().Prepare("UPDATE " + SqliteConnection::Quote(table_) + " SET " + sets +
+                                 " WHERE _rowid_ = ?" + std::to_string(written.size() + 1));
       for (std::size_t n = 0; n < written.size(); ++n)
         update.BindPlain(static_cast<int>(n + 1), edited_[written[n]]);
       update.Bind(static_cast<int>(written.size() + 1), row_ids_[position_]);

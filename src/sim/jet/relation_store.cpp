@@ -30,8 +30,8 @@ bool KeepsForeignIndex(std::int32_t attributes) {
 
 std::vector<RelationRow> RelationStore::Select(const std::string& where, std::int64_t argument) {
   auto statement = catalog_.db().Prepare(
-      "SELECT r.object_id FROM jet_relations r JOIN jet_objects o ON o.id = r.object_id " +
-      where + " ORDER BY o.name, o.id");
+      "SELECT r.object_id FROM jet_relations r JOIN jet_objects o ON o.id = r.object_id " + where +
+      " ORDER BY o.name, o.id");
   if (!where.empty()) statement.Bind(1, argument);
   std::vector<std::int64_t> ids;
   while (statement.Step()) ids.push_back(statement.Int(0));
@@ -60,9 +60,13 @@ RelationRow RelationStore::Get(std::int64_t id) {
       "WHERE r.object_id = ?1");
   statement.Bind(1, id);
   if (!statement.Step()) RaiseDao(kDaoObjectInvalid);
-  RelationRow row{ObjectStore(catalog_).Get(id), statement.Int(0), statement.Int(1),
-                  statement.Text(2), statement.Text(3),
-                  static_cast<std::int32_t>(statement.Int(4)), {}};
+  RelationRow row{ObjectStore(catalog_).Get(id),
+                  statement.Int(0),
+                  statement.Int(1),
+                  statement.Text(2),
+                  statement.Text(3),
+                  static_cast<std::int32_t>(statement.Int(4)),
+                  {}};
   auto fields = catalog_.db().Prepare(
       "SELECT a.name, b.name FROM jet_relation_fields x JOIN jet_fields a ON a.id = x.field_id "
       "JOIN jet_fields b ON b.id = x.foreign_field_id WHERE x.relation_id = ?1 "
@@ -92,7 +96,8 @@ std::int64_t RelationStore::Insert(const RelationSpec& spec, const std::string& 
         .Run();
     foreign_index.fields.emplace_back(foreign_field, false);
   }
-  if (KeepsForeignIndex(spec.attributes)) IndexStore(catalog_).Insert(foreign_table_id, foreign_index);
+  if (KeepsForeignIndex(spec.attributes))
+    IndexStore(catalog_).Insert(foreign_table_id, foreign_index);
   return id;
 }
 

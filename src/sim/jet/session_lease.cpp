@@ -2,8 +2,8 @@
 
 namespace sim::jet {
 
-SessionLease::SessionLease(Sessions& sessions, const std::string& path,
-                           const std::string& computer, bool exclusive)
+SessionLease::SessionLease(Sessions& sessions, const std::string& path, const std::string& computer,
+                           bool exclusive)
     : sessions_(sessions), id_(sessions.Open(path, computer, exclusive)) {}
 
 SessionLease::~SessionLease() { sessions_.Close(id_); }

@@ -20,8 +20,7 @@ std::string Sessions::Key(const std::string& path) {
   return com::UCase(resolved.string());
 }
 
-std::uint64_t Sessions::Open(const std::string& path, const std::string& computer,
-                             bool exclusive) {
+std::uint64_t Sessions::Open(const std::string& path, const std::string& computer, bool exclusive) {
   const std::string key = Key(path);
   ++attempts_[key];
   if (ConnectionControl(path) == kAdmitsNoConnections) {

@@ -9,12 +9,9 @@
 namespace sim::jet {
 namespace {
 
-int CompareWithoutCase(void*, int left_size, const void* left, int right_size,
-                       const void* right) {
-  const std::string a =
-      com::UCase(std::string_view(static_cast<const char*>(left), left_size));
-  const std::string b =
-      com::UCase(std::string_view(static_cast<const char*>(right), right_size));
+int CompareWithoutCase(void*, int left_size, const void* left, int right_size, const void* right) {
+  const std::string a = com::UCase(std::string_view(static_cast<const char*>(left), left_size));
+  const std::string b = com::UCase(std::string_view(static_cast<const char*>(right), right_size));
   return a.compare(b);
 }
 
@@ -61,7 +58,8 @@ std::optional<SqliteStatement> SqliteConnection::TryPrepare(const std::string& s
   sqlite3_stmt* statement = nullptr;
   const char* tail = nullptr;
   const int result = sqlite3_prepare_v2(db_.get(), sql.c_str(), -1, &statement, &tail);
-  const bool alone = !tail || std::string_view(tail).find_first_not_of(" \t\r\n;") == std::string_view::npos;
+  const bool alone =
+      !tail || std::string_view(tail).find_first_not_of(" \t\r\n;") == std::string_view::npos;
   if (result == SQLITE_OK && statement && alone) return SqliteStatement(*this, statement);
   sqlite3_finalize(statement);
   if (result == SQLITE_OK && statement) {
@@ -73,9 +71,7 @@ std::optional<SqliteStatement> SqliteConnection::TryPrepare(const std::string& s
   return std::nullopt;
 }
 
-std::int64_t SqliteConnection::LastInsertId() const {
-  return sqlite3_last_insert_rowid(db_.get());
-}
+std::int64_t SqliteConnection::LastInsertId() const { return sqlite3_last_insert_rowid(db_.get()); }
 
 std::string SqliteConnection::Quote(const std::string& name) {
   std::string quoted = "\"";
@@ -84,9 +80,9 @@ std::string SqliteConnection::Quote(const std::string& name) {
 }
 
 bool SqliteConnection::HasTable(const std::string& name) {
-  auto statement =
-      Prepare("SELECT 1 FROM sqlite_master WHERE type IN ('table', 'view') AND name = ?1 "
-              "COLLATE JET");
+  auto statement = Prepare(
+      "SELECT 1 FROM sqlite_master WHERE type IN ('table', 'view') AND name = ?1 "
+      "COLLATE JET");
   statement.Bind(1, name);
   return statement.Step();
 }

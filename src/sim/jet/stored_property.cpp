@@ -6,12 +6,9 @@
 namespace sim::jet {
 
 StoredProperty::StoredProperty(std::string name, std::int16_t type, com::Variant value)
-    : name_(std::move(name)),
-      type_(type ? type : DaoTypeOf(value)),
-      value_(std::move(value)) {}
+    : name_(std::move(name)), type_(type ? type : DaoTypeOf(value)), value_(std::move(value)) {}
 
-StoredProperty::StoredProperty(std::shared_ptr<Catalog> catalog, PropertyKey key,
-                               std::string name)
+StoredProperty::StoredProperty(std::shared_ptr<Catalog> catalog, PropertyKey key, std::string name)
     : name_(std::move(name)), catalog_(std::move(catalog)), key_(std::move(key)) {}
 
 PropertySpec StoredProperty::Stored() {

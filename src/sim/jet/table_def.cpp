@@ -148,8 +148,7 @@ std::shared_ptr<dao::Properties> TableDef::GetProperties() {
   return std::make_shared<Properties>(catalog_, shared_from_this());
 }
 
-std::shared_ptr<dao::Property> TableDef::CreateProperty(const std::string& name,
-                                                        std::int16_t type,
+std::shared_ptr<dao::Property> TableDef::CreateProperty(const std::string& name, std::int16_t type,
                                                         const com::Variant& value) {
   return std::make_shared<StoredProperty>(name, type, value);
 }
@@ -159,7 +158,8 @@ std::int32_t TableDef::RecordCount() {
   const TableRow row = Row();
   if (!row.connect.empty()) return -1;
   if (row.storage != "table") return 0;
-  auto count = catalog_->db().Prepare("SELECT COUNT(*) FROM " + SqliteConnection::Quote(row.object.name));
+  auto count =
+      catalog_->db().Prepare("SELECT COUNT(*) FROM " + SqliteConnection::Quote(row.object.name));
   count.Step();
   return static_cast<std::int32_t>(count.Int(0));
 }
@@ -175,20 +175,20 @@ std::vector<BuiltInSpec> TableDef::BuiltIns() {
     return BuiltInSpec{name, dao::dbDate, [self, get] { return com::Variant(((*self).*get)()); },
                        nullptr};
   };
-  return {text("Name", &TableDef::Name, &TableDef::SetName),
-          {"Updatable", dao::dbBoolean,
-           [self] { return com::Variant(!self->catalog_->read_only()); }, nullptr},
-          date("DateCreated", &TableDef::DateCreated),
-          date("LastUpdated", &TableDef::LastUpdated),
-          text("Connect", &TableDef::Connect, &TableDef::SetConnect),
-          {"Attributes", dao::dbLong, [self] { return com::Variant(self->Attributes()); },
-           [self](const com::Variant& v) { self->SetAttributes(com::CLng(v)); }},
-          text("SourceTableName", &TableDef::SourceTableName, &TableDef::SetSourceTableName),
-          {"RecordCount", dao::dbLong, [self] { return com::Variant(self->RecordCount()); },
-           nullptr},
-          text("ValidationRule", &TableDef::ValidationRule, &TableDef::SetValidationRule),
-          text("ValidationText", &TableDef::ValidationText, &TableDef::SetValidationText),
-          {"ConflictTable", dao::dbText, [] { return com::Variant(std::string()); }, nullptr}};
+  return {
+      text("Name", &TableDef::Name, &TableDef::SetName),
+      {"Updatable", dao::dbBoolean, [self] { return com::Variant(!self->catalog_->read_only()); },
+       nullptr},
+      date("DateCreated", &TableDef::DateCreated),
+      date("LastUpdated", &TableDef::LastUpdated),
+      text("Connect", &TableDef::Connect, &TableDef::SetConnect),
+      {"Attributes", dao::dbLong, [self] { return com::Variant(self->Attributes()); },
+       [self](const com::Variant& v) { self->SetAttributes(com::CLng(v)); }},
+      text("SourceTableName", &TableDef::SourceTableName, &TableDef::SetSourceTableName),
+      {"RecordCount", dao::dbLong, [self] { return com::Variant(self->RecordCount()); }, nullptr},
+      text("ValidationRule", &TableDef::ValidationRule, &TableDef::SetValidationRule),
+      text("ValidationText", &TableDef::ValidationText, &TableDef::SetValidationText),
+      {"ConflictTable", dao::dbText, [] { return com::Variant(std::string()); }, nullptr}};
 }
 
 std::optional<PropertyKey> TableDef::StoredKey() {

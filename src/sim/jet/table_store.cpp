@@ -23,7 +23,6 @@ constexpr const char* kColumns =
 // The attribute bits a table definition keeps; the link bits follow Connect.
 constexpr std::int32_t kOwnBits = static_cast<std::int32_t>(0x80030003u);
 
-
 std::string DatabaseOf(const std::string& connect) {
   return ConnectString(connect).Value("DATABASE");
 }
@@ -76,7 +75,8 @@ std::int64_t TableStore::Insert(const TableSpec& spec, const std::string& owner,
   insert.Run();
   for (const auto& field : spec.fields) FieldStore(catalog_).Insert(id, field);
   for (const auto& index : spec.indexes) IndexStore(catalog_).Insert(id, index);
-  for (const auto& property : spec.properties) PropertyStore(catalog_).Add({PropertyKey::kObject, id, ""}, property);
+  for (const auto& property : spec.properties)
+    PropertyStore(catalog_).Add({PropertyKey::kObject, id, ""}, property);
   objects.SetType(id, connect.TableType(), spec.attributes & kOwnBits);
   return id;
 }
@@ -101,8 +101,8 @@ void TableStore::Rename(std::int64_t id, const std::string& name) {
   if (row.storage == "view") RaiseDao(kDaoNoPermission, row.object.name);
   ObjectStore(catalog_).Rename(id, name, kDaoObjectExists);
   if (row.storage == "table" && !com::EqualsNoCase(row.object.name, name))
-    catalog_.db().Execute("ALTER TABLE " + SqliteConnection::Quote(row.object.name) + " RENAME TO " +
-                          SqliteConnection::Quote(name));
+    catalog_.db().Execute("ALTER TABLE " + SqliteConnection::Quote(row.object.name) +
+                          " RENAME TO " + SqliteConnection::Quote(name));
 }
 
 void TableStore::Delete(std::int64_t id) {
@@ -113,15 +113,22 @@ void TableStore::Delete(std::int64_t id) {
   for (const auto& relation : related)
     if (!(relation.attributes & dao::dbRelationInherited)) RaiseDao(kDaoUsedInRelationship);
   for (const auto& relation : related) relations.Delete(relation.object.id);
-  if (row.storage == "table") catalog_.db().Execute("DROP TABLE " + SqliteConnection::Quote(row.object.name));
+  if (row.storage == "table")
+    catalog_.db().Execute("DROP TABLE " + SqliteConnection::Quote(row.object.name));
   IndexStore(catalog_).DeleteOfTable(id);
   ObjectStore(catalog_).Delete(id);
 }
 
 TableSpec TableStore::Definition(std::int64_t id) {
   const TableRow row = Get(id);
-  TableSpec spec{row.object.name, {}, {}, row.attributes, row.connect, row.source_table,
-                 row.validation_rule, row.validation_text,
+  TableSpec spec{row.object.name,
+                 {},
+                 {},
+                 row.attributes,
+                 row.connect,
+                 row.source_table,
+                 row.validation_rule,
+                 row.validation_text,
                  PropertyStore(catalog_).List({PropertyKey::kObject, id, ""})};
   for (auto& field : FieldStore(catalog_).OfTable(id)) {
     field.spec.properties = PropertyStore(catalog_).List({PropertyKey::kField, field.id, ""});
@@ -155,9 +162,16 @@ void TableStore::RefreshFields(std::int64_t id, const TableSpec& source) {
     if (!fields.Find(id, spec.name)) fields.Insert(id, spec);
     FieldRow row = *fields.Find(id, spec.name);
     row.position = static_cast<std::int32_t>(position);
-    row.spec = FieldSpec{spec.name, spec.type, spec.size, spec.attributes, spec.required,
-                         spec.allow_zero_length, spec.default_value, spec.validation_rule,
-                         spec.validation_text, {}};
+    row.spec = FieldSpec{spec.name,
+                         spec.type,
+                         spec.size,
+                         spec.attributes,
+                         spec.required,
+                         spec.allow_zero_length,
+                         spec.default_value,
+                         spec.validation_rule,
+                         spec.validation_text,
+                         {}};
     fields.Update(row);
     PropertyStore(catalog_).ReplaceInherited({PropertyKey::kField, row.id, ""}, spec.properties);
   }

@@ -40,8 +40,7 @@ std::unique_ptr<SqliteConnection> OpenFile(const std::string& path, SqliteConnec
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) RaiseDao(kDaoWorkgroupMissing);
   std::unique_ptr<SqliteConnection> db;
-  if (com::Capture([&] { db = std::make_unique<SqliteConnection>(path, mode); }) ||
-      !HasMarker(*db))
+  if (com::Capture([&] { db = std::make_unique<SqliteConnection>(path, mode); }) || !HasMarker(*db))
     RaiseDao(kDaoWorkgroupMissing);
   return db;
 }
@@ -94,7 +93,9 @@ void Workgroup::AddAccount(const std::string& path, const std::string& name, boo
   SqliteTransaction transaction(*db);
   if (AccountExists(*db, name, false) || AccountExists(*db, name, true))
     RaiseDao(kDaoAccountExists);
-  db->Prepare("INSERT INTO wg_accounts VALUES (?1, ?2, ?3)").BindAll(name, is_group, password).Run();
+  db->Prepare("INSERT INTO wg_accounts VALUES (?1, ?2, ?3)")
+      .BindAll(name, is_group, password)
+      .Run();
   std::vector<std::string> memberships = groups;
   if (!is_group) memberships.insert(memberships.begin(), "Users");
   for (const auto& group : memberships) {

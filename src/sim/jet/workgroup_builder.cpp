@@ -22,8 +22,7 @@ WorkgroupBuilder& WorkgroupBuilder::Group(const std::string& name) {
   return *this;
 }
 
-WorkgroupBuilder& WorkgroupBuilder::Password(const std::string& user,
-                                             const std::string& password) {
+WorkgroupBuilder& WorkgroupBuilder::Password(const std::string& user, const std::string& password) {
   Workgroup::SetPassword(path_, user, password);
   return *this;
 }

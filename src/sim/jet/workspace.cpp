@@ -51,8 +51,7 @@ void Workspace::CheckOpen() const {
 }
 
 std::shared_ptr<dao::Database> Workspace::OpenDatabase(const std::string& path, bool exclusive,
-                                                       bool read_only,
-                                                       const std::string& connect) {
+                                                       bool read_only, const std::string& connect) {
   CheckOpen();
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) RaiseDao(kDaoFileNotFound, path);
