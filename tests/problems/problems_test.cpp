@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "com/text.h"
 #include "host/solution_list.h"
 #include "problems/prb_open_backend_database.h"
 #include "problems/prb_verify_procedure_name.h"

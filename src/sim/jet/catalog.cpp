@@ -37,4 +37,8 @@ void Catalog::Close() {
   lease_.reset();
 }
 
+void Catalog::CheckFault(const std::string& operation) {
+  if (lease_) lease_->sessions().CheckFault(operation);
+}
+
 }  // namespace sim::jet

@@ -39,6 +39,9 @@ class Catalog {
 
   void Close();
 
+  // Raises the failure a test queued for the operation in the machine's Sessions.
+  void CheckFault(const std::string& operation);
+
  private:
   std::unique_ptr<SqliteConnection> connection_;
   platform::Clock& clock_;

@@ -37,40 +37,47 @@ std::string Database::Name() {
 
 std::shared_ptr<dao::TableDefs> Database::GetTableDefs() {
   catalog_->db();
-  return std::make_shared<TableDefs>(catalog_);
+  if (!table_defs_) table_defs_ = std::make_shared<TableDefs>(catalog_);
+  return table_defs_;
 }
 
 std::shared_ptr<dao::QueryDefs> Database::GetQueryDefs() {
+  catalog_->db();
+  if (query_defs_) return query_defs_;
   auto catalog = catalog_;
-  catalog->db();
-  return std::make_shared<ListCollection<dao::QueryDefs, dao::QueryDef>>([catalog] {
+  query_defs_ = std::make_shared<ListCollection<dao::QueryDefs, dao::QueryDef>>([catalog] {
     std::vector<std::shared_ptr<dao::QueryDef>> queries;
     for (const auto& row : QueryStore(*catalog).All())
       queries.push_back(std::make_shared<QueryDef>(catalog, row.object.id));
     return queries;
   });
+  return query_defs_;
 }
 
 std::shared_ptr<dao::Relations> Database::GetRelations() {
+  catalog_->db();
+  if (relations_) return relations_;
   auto catalog = catalog_;
-  catalog->db();
-  return std::make_shared<ListCollection<dao::Relations, dao::Relation>>([catalog] {
+  relations_ = std::make_shared<ListCollection<dao::Relations, dao::Relation>>([catalog] {
     std::vector<std::shared_ptr<dao::Relation>> relations;
     for (const auto& row : RelationStore(*catalog).All())
       relations.push_back(std::make_shared<Relation>(catalog, row.object.id));
     return relations;
   });
+  return relations_;
 }
 
 std::shared_ptr<dao::Containers> Database::GetContainers() {
+  catalog_->db();
+  if (containers_) return containers_;
   auto catalog = catalog_;
-  catalog->db();
-  return std::make_shared<ListCollection<dao::Containers, dao::Container>>([catalog] {
+  containers_ = std::make_shared<ListCollection<dao::Containers, dao::Container>>([catalog] {
     std::vector<std::shared_ptr<dao::Container>> containers;
     for (const auto& row : ObjectStore(*catalog).Children(0))
       containers.push_back(std::make_shared<Container>(catalog, row.id));
     return containers;
   });
+  return containers_;
 }
 
 std::shared_ptr<dao::Recordset> Database::OpenRecordset(const std::string& sql, std::int32_t type) {

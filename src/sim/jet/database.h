@@ -43,6 +43,12 @@ class Database : public dao::Database, public PropertyHost {
   std::shared_ptr<Catalog> catalog_;
   std::string name_;
   std::string connect_;
+  // DAO hands out the same collection every time; it reads the database
+  // again on Refresh (or when this connection itself adds or removes).
+  std::shared_ptr<dao::TableDefs> table_defs_;
+  std::shared_ptr<dao::QueryDefs> query_defs_;
+  std::shared_ptr<dao::Relations> relations_;
+  std::shared_ptr<dao::Containers> containers_;
 };
 
 }  // namespace sim::jet

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "com/text.h"
@@ -30,10 +31,17 @@ class ListCollection : public Interface {
     return items[static_cast<std::size_t>(position)];
   }
 
+  // Names are found through an index of the names read at loading; an item
+  // renamed since is found by a walk, which renews the index.
   std::shared_ptr<T> Item(const std::string& name) override {
-    for (const auto& item : Items())
-      if (com::EqualsNoCase(item->Name(), name)) return item;
-    RaiseDao(kDaoItemNotFound);
+    const auto& items = Items();
+    auto indexed = index_.find(com::UCase(name));
+    if (indexed != index_.end() && com::EqualsNoCase(items[indexed->second]->Name(), name))
+      return items[indexed->second];
+    Reindex();
+    indexed = index_.find(com::UCase(name));
+    if (indexed == index_.end()) RaiseDao(kDaoItemNotFound);
+    return items[indexed->second];
   }
 
   void Refresh() override { loaded_ = false; }
@@ -43,13 +51,21 @@ class ListCollection : public Interface {
     if (!loaded_) {
       items_ = load_();
       loaded_ = true;
+      Reindex();
     }
     return items_;
   }
 
  private:
+  void Reindex() {
+    index_.clear();
+    for (std::size_t i = 0; i < items_.size(); ++i)
+      index_.emplace(com::UCase(items_[i]->Name()), i);
+  }
+
   Loader load_;
   std::vector<std::shared_ptr<T>> items_;
+  std::unordered_map<std::string, std::size_t> index_;  // upper-cased name -> position
   bool loaded_ = false;
 };
 

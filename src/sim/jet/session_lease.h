@@ -18,6 +18,8 @@ class SessionLease {
   SessionLease(const SessionLease&) = delete;
   SessionLease& operator=(const SessionLease&) = delete;
 
+  Sessions& sessions() { return sessions_; }
+
  private:
   Sessions& sessions_;
   std::uint64_t id_;

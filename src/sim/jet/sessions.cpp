@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "com/error.h"
 #include "com/text.h"
 #include "sim/jet/dao_errors.h"
 
@@ -71,6 +72,19 @@ std::int32_t Sessions::ConnectionControl(const std::string& path) const {
 std::uint64_t Sessions::OpenAttempts(const std::string& path) const {
   auto found = attempts_.find(Key(path));
   return found == attempts_.end() ? 0 : found->second;
+}
+
+void Sessions::FailNext(const std::string& operation, std::int32_t number,
+                        const std::string& description) {
+  faults_[operation] = {number, description};
+}
+
+void Sessions::CheckFault(const std::string& operation) {
+  auto found = faults_.find(operation);
+  if (found == faults_.end()) return;
+  const Fault fault = found->second;
+  faults_.erase(found);
+  com::Raise(fault.number, fault.description);
 }
 
 }  // namespace sim::jet

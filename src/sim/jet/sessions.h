@@ -39,9 +39,21 @@ class Sessions {
   // How many times a connection to the file was asked for, granted or not.
   std::uint64_t OpenAttempts(const std::string& path) const;
 
+  // Makes the next use of a DAO operation on any connection fail with the
+  // error given (tests use it to see what a failure half-way leaves behind).
+  // Operations are named "Collection.Method", as "TableDefs.Delete".
+  void FailNext(const std::string& operation, std::int32_t number, const std::string& description);
+  // Raises the error queued for the operation, once.
+  void CheckFault(const std::string& operation);
+
   static std::string Key(const std::string& path);
 
  private:
+  struct Fault {
+    std::int32_t number;
+    std::string description;
+  };
+  std::map<std::string, Fault> faults_;
   std::map<std::uint64_t, Connection> connections_;
   std::map<std::string, std::int32_t> connection_control_;
   std::map<std::string, std::uint64_t> attempts_;

@@ -46,11 +46,32 @@ void SqliteConnection::Execute(const std::string& sql) {
   if (result != SQLITE_OK) Fail(result);
 }
 
+SqliteConnection::~SqliteConnection() {
+  for (auto& [sql, statement] : idle_) sqlite3_finalize(statement);
+}
+
 SqliteStatement SqliteConnection::Prepare(const std::string& sql) {
+  if (auto idle = idle_.find(sql); idle != idle_.end()) {
+    sqlite3_stmt* statement = idle->second;
+    idle_.erase(idle);
+    return SqliteStatement(*this, statement, true);
+  }
   sqlite3_stmt* statement = nullptr;
-  const int result = sqlite3_prepare_v2(db_.get(), sql.c_str(), -1, &statement, nullptr);
+  const int result = sqlite3_prepare_v3(db_.get(), sql.c_str(), -1, SQLITE_PREPARE_PERSISTENT,
+                                        &statement, nullptr);
   if (result != SQLITE_OK) Fail(result);
-  return SqliteStatement(*this, statement);
+  return SqliteStatement(*this, statement, true);
+}
+
+void SqliteConnection::Recycle(sqlite3_stmt* statement) const {
+  constexpr std::size_t kMostKept = 512;
+  sqlite3_reset(statement);
+  sqlite3_clear_bindings(statement);
+  if (idle_.size() >= kMostKept) {
+    sqlite3_finalize(statement);
+    return;
+  }
+  idle_.emplace(sqlite3_sql(statement), statement);
 }
 
 std::optional<SqliteStatement> SqliteConnection::TryPrepare(const std::string& sql,

@@ -9,10 +9,12 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 
 #include "sim/jet/sqlite_statement.h"
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace sim::jet {
 
@@ -25,6 +27,7 @@ class SqliteConnection {
   // Opens an existing file (ReadOnly, ReadWrite) or makes a new one (Create).
   // A file that is not SQLite opens; the first statement then fails.
   SqliteConnection(const std::string& path, Mode mode);
+  ~SqliteConnection();
   SqliteConnection(const SqliteConnection&) = delete;
   SqliteConnection& operator=(const SqliteConnection&) = delete;
 
@@ -32,7 +35,10 @@ class SqliteConnection {
   bool read_only() const { return read_only_; }
 
   void Execute(const std::string& sql);
+  // Statements of the store's own SQL are kept once prepared and used again.
   SqliteStatement Prepare(const std::string& sql);
+  // Takes back a statement from Prepare when its user is done with it.
+  void Recycle(sqlite3_stmt* statement) const;
   // Nothing when SQLite refuses the text, or when more than one statement
   // follows it (the message is then kMoreThanOneStatement); `message` says why.
   std::optional<SqliteStatement> TryPrepare(const std::string& sql, std::string& message);
@@ -54,6 +60,7 @@ class SqliteConnection {
   std::string path_;
   bool read_only_;
   std::unique_ptr<sqlite3, Closer> db_;
+  mutable std::unordered_multimap<std::string, sqlite3_stmt*> idle_;  // by SQL text
 };
 
 }  // namespace sim::jet

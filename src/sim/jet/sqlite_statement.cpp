@@ -10,11 +10,17 @@
 namespace sim::jet {
 
 void SqliteStatement::Finalizer::operator()(sqlite3_stmt* statement) const {
-  sqlite3_finalize(statement);
+  if (recycler) {
+    recycler->Recycle(statement);
+  } else {
+    sqlite3_finalize(statement);
+  }
 }
 
-SqliteStatement::SqliteStatement(const SqliteConnection& connection, sqlite3_stmt* statement)
-    : connection_(&connection), statement_(statement) {}
+SqliteStatement::SqliteStatement(const SqliteConnection& connection, sqlite3_stmt* statement,
+                                 bool recycled)
+    : connection_(&connection),
+      statement_(statement, Finalizer{recycled ? &connection : nullptr}) {}
 
 void SqliteStatement::Check(int result) const {
   if (result != SQLITE_OK) connection_->Fail(result);

@@ -17,7 +17,10 @@ class SqliteConnection;
 
 class SqliteStatement {
  public:
-  SqliteStatement(const SqliteConnection& connection, sqlite3_stmt* statement);
+  // A recycled statement goes back to its connection when done with,
+  // instead of being finalised.
+  SqliteStatement(const SqliteConnection& connection, sqlite3_stmt* statement,
+                  bool recycled = false);
 
   SqliteStatement& Bind(int index, std::int64_t value);
   SqliteStatement& Bind(int index, const std::string& value);
@@ -58,6 +61,7 @@ class SqliteStatement {
 
  private:
   struct Finalizer {
+    const SqliteConnection* recycler = nullptr;
     void operator()(sqlite3_stmt* statement) const;
   };
   void BindOne(int index, std::int64_t value) { Bind(index, value); }

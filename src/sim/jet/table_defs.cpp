@@ -31,6 +31,7 @@ void TableDefs::Append(std::shared_ptr<dao::TableDef> table) {
 }
 
 void TableDefs::Delete(const std::string& name) {
+  catalog_->CheckFault("TableDefs.Delete");
   const auto table = TableStore(*catalog_).Find(name);
   if (!table) RaiseDao(kDaoItemNotFound);
   catalog_->Write([&] { TableStore(*catalog_).Delete(table->object.id); });

@@ -15,16 +15,6 @@ Windows::HWND Windows::Create(const std::string& class_name, const std::string& 
                               HWND parent, std::int32_t style, HWND owner) {
   const HWND handle = next_handle_;
   next_handle_ += 4;
-  // CREATESTRUCT as a 32-bit program lays it out: the style is at offset 32.
-  std::vector<std::int32_t> create_struct(12, 0);
-  create_struct[3] = parent;
-  create_struct[8] = style;
-  const std::uintptr_t cs = memory_.Allocate(create_struct);
-  const std::uintptr_t cbt = memory_.Allocate({static_cast<std::int32_t>(cs), 0});
-  CallHooks(HCBT_CREATEWND, handle, cbt);
-  memory_.Free(cbt);
-  memory_.Free(cs);
-
   Window w;
   w.handle = handle;
   w.class_name = class_name;
@@ -38,6 +28,16 @@ Windows::HWND Windows::Create(const std::string& class_name, const std::string& 
   } else {
     Get(parent)->children.push_back(handle);
   }
+  // The hooks see the new window before it is shown, with a CREATESTRUCT as
+  // a 32-bit program lays it out: the style is at offset 32.
+  std::vector<std::int32_t> create_struct(12, 0);
+  create_struct[3] = parent;
+  create_struct[8] = style;
+  const std::uintptr_t cs = memory_.Allocate(create_struct);
+  const std::uintptr_t cbt = memory_.Allocate({static_cast<std::int32_t>(cs), 0});
+  CallHooks(HCBT_CREATEWND, handle, cbt);
+  memory_.Free(cbt);
+  memory_.Free(cs);
   return handle;
 }
 
