@@ -27,7 +27,7 @@ com::ObjectRef AllObjects::Item(const com::Variant& index) {
 std::vector<std::string> AllObjects::Names() const {
   Application::Served(application_);
   auto file = file_.lock();
-  if (!file) RaiseAccess(kObjectClosedOrMissing);
+  if (!file || !file->IsOpen()) RaiseAccess(kObjectClosedOrMissing);
   return file->DocumentNames(KindOf(type_).container);
 }
 

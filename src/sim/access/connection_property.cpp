@@ -61,7 +61,7 @@ void ConnectionProperty::SetValue(const com::Variant& value) {
 
 std::shared_ptr<CurrentFile> ConnectionProperty::File() const {
   auto file = file_.lock();
-  if (!file) RaiseAccess(kAdoObjectClosed);
+  if (!file || !file->IsOpen()) RaiseAccess(kAdoObjectClosed);
   return file;
 }
 

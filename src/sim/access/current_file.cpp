@@ -36,7 +36,11 @@ CurrentFile::CurrentFile(jet::Sessions& sessions, std::shared_ptr<jet::Database>
       full_name_(std::move(full_name)),
       connect_(std::move(connect)) {}
 
-CurrentFile::~CurrentFile() {
+CurrentFile::~CurrentFile() { Close(); }
+
+void CurrentFile::Close() {
+  if (!open_) return;
+  open_ = false;
   if (admits_no_connections_ && ConnectionControl() == kAdmitsNoConnections)
     sessions_.SetConnectionControl(full_name_, kAdmitsConnections);
   com::IgnoreErrors([&] { database_->Close(); });

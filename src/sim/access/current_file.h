@@ -4,7 +4,8 @@
 // file through it (its objects, their names and the types of its queries).
 // The connection closes with this object. A connection that placed the file
 // in the state that admits no new connections ("Jet OLEDB:Connection
-// Control" 1) ends that state when it closes, as Jet does.
+// Control" 1) ends that state when it closes, as Jet does. Access closes the
+// file when it closes the database, whoever still holds this object.
 
 #include <cstdint>
 #include <memory>
@@ -32,6 +33,9 @@ class CurrentFile {
   ~CurrentFile();
   CurrentFile(const CurrentFile&) = delete;
   CurrentFile& operator=(const CurrentFile&) = delete;
+
+  void Close();
+  bool IsOpen() const { return open_; }
 
   const std::string& FullName() const { return full_name_; }
   std::string Name() const;
@@ -67,6 +71,7 @@ class CurrentFile {
   std::string full_name_;
   std::string connect_;
   bool admits_no_connections_ = false;
+  bool open_ = true;
 };
 
 }  // namespace sim::access

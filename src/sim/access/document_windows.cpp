@@ -51,6 +51,7 @@ DocumentWindows::DocumentWindows(std::shared_ptr<CurrentFile> file, MainWindow& 
 DocumentWindows::~DocumentWindows() {
   main_.CloseAll();
   editor_.Unload();
+  file_->Close();
 }
 
 void DocumentWindows::RunStartup(bool bypass_key) {

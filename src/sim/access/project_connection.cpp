@@ -2,6 +2,7 @@
 
 #include "sim/access/access_errors.h"
 #include "sim/access/connection_properties.h"
+#include "sim/access/current_file.h"
 
 namespace sim::access {
 
@@ -14,13 +15,18 @@ const com::TypeInfo& ProjectConnection::Members() const {
 }
 
 std::string ProjectConnection::Provider() {
-  if (file_.expired()) RaiseAccess(kAdoObjectClosed);
+  CheckOpen();
   return "Microsoft.Jet.OLEDB.4.0";
 }
 
 com::ObjectRef ProjectConnection::Properties() {
-  if (file_.expired()) RaiseAccess(kAdoObjectClosed);
+  CheckOpen();
   return std::make_shared<ConnectionProperties>(file_);
+}
+
+void ProjectConnection::CheckOpen() const {
+  auto file = file_.lock();
+  if (!file || !file->IsOpen()) RaiseAccess(kAdoObjectClosed);
 }
 
 }  // namespace sim::access

@@ -21,6 +21,8 @@ class ProjectConnection : public com::Dispatch {
   com::ObjectRef Properties();
 
  private:
+  void CheckOpen() const;
+
   std::weak_ptr<CurrentFile> file_;
 };
 

@@ -114,6 +114,7 @@ TEST_F(AccessDatabase, TheAllListsHoldTheDocumentsOfTheirContainers) {
 TEST_F(AccessDatabase, TheUserClosesTheDatabaseThenOpensAnother) {
   auto access = UserAccess();
   auto all_forms = com::CObj(com::CObj(access->Get("CurrentProject"))->Get("AllForms"));
+  auto file = access->Documents()->File();  // held on: Access closes the file all the same
   access->Call("CloseCurrentDatabase");
   auto project = com::CObj(access->Get("CurrentProject"));
   EXPECT_EQ(com::CStr(project->Get("FullName")), "");
