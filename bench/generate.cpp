@@ -10,6 +10,7 @@
 #include <string>
 
 #include "sim/jet/database_builder.h"
+#include "sim/machine.h"
 
 namespace {
 
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
   const int tables = argc > 2 ? std::stoi(argv[2]) : 2000;
   const int queries = argc > 3 ? std::stoi(argv[3]) : 25000;
   std::filesystem::create_directories(folder);
+  sim::Machine machine;  // the builders stamp designs with the machine's clock
   std::ofstream dump(folder / "dump.txt");
   sim::jet::DatabaseBuilder builder((folder / "big.mdb").string());
   for (int t = 0; t < tables; ++t) {
@@ -42,6 +44,9 @@ int main(int argc, char** argv) {
       field.name = FieldName(t, f);
       field.type = f % 2 ? dao::dbLong : dao::dbText;
       field.properties = {{"Caption", dao::dbMemo, com::Variant("Caption of " + field.name)}};
+      // Access gives every number field its DecimalPlaces ("Auto", 255).
+      if (field.type == dao::dbLong)
+        field.properties.push_back({"DecimalPlaces", dao::dbByte, com::Variant(std::uint8_t{255})});
       dump << field.name << "\nCaption of " << field.name << '\n';
       table.fields.push_back(field);
     }

@@ -72,6 +72,7 @@ void Query::Open(std::int32_t mode) {
   if (!database_) com::RaiseVb(91);
   query_def_ = database_->GetQueryDefs()->Item(name_);
   properties_ = query_def_->GetProperties();
+  type_ = query_def_->Type();
 }
 
 void Query::TearDownFields() {
@@ -92,8 +93,8 @@ void Query::DropReferences() {
 }
 
 void Query::RequireType(std::initializer_list<std::int32_t> types) {
-  const std::int32_t type = Def().Type();
-  if (std::find(types.begin(), types.end(), type) == types.end())
+  Def();
+  if (std::find(types.begin(), types.end(), type_) == types.end())
     validation::RaiseUndefinedProperty();
 }
 
@@ -130,7 +131,10 @@ std::string Query::Connect() {
   RequireType({dbQSQLPassThrough});
   return Def().Connect();
 }
-void Query::SetConnect(const std::string& value) { Def().SetConnect(value); }
+void Query::SetConnect(const std::string& value) {
+  Def().SetConnect(value);
+  type_ = Def().Type();
+}
 
 std::string Query::Description() { return com::CStr(AppDefined("Description", "")); }
 void Query::SetDescription(const std::string& value) {
@@ -173,7 +177,8 @@ void Query::SetOrderBy(const std::string& value) {
 }
 
 QueryTypeConstants Query::QueryType() {
-  return static_cast<QueryTypeConstants>(Def().Type() & kTypeMask);
+  Def();
+  return static_cast<QueryTypeConstants>(type_ & kTypeMask);
 }
 
 RecordLocksConstants Query::RecordLocks() {
@@ -186,7 +191,8 @@ void Query::SetRecordLocks(RecordLocksConstants value) {
 }
 
 RecordSetTypeConstants Query::RecordsetType() {
-  const std::int32_t masked = Def().Type() & kTypeMask;
+  Def();
+  const std::int32_t masked = type_ & kTypeMask;
   if (masked != dbQSelect && masked != dbQCrosstab) validation::RaiseUndefinedProperty();
   return static_cast<RecordSetTypeConstants>(
       com::CLng(AppDefined("RecordsetType", std::int16_t{0})));
@@ -204,7 +210,10 @@ bool Query::ReturnsRecords() {
 void Query::SetReturnsRecords(bool value) { Props().Item("ReturnsRecords")->SetValue(value); }
 
 std::string Query::SQL() { return Def().SQL(); }
-void Query::SetSQL(const std::string& value) { Def().SetSQL(value); }
+void Query::SetSQL(const std::string& value) {
+  Def().SetSQL(value);
+  type_ = Def().Type();
+}
 
 bool Query::UseTransaction() {
   RequireType({dbQDelete, dbQUpdate, dbQAppend, dbQMakeTable});

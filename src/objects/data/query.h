@@ -86,6 +86,7 @@ class Query : public ObjectBase {
   bool exclude_fields_ = false;
   std::shared_ptr<dao::QueryDef> query_def_;
   std::shared_ptr<dao::Properties> properties_;
+  std::int32_t type_ = 0;  // the DAO type, read when opened and when the SQL changes
   std::shared_ptr<Fields> fields_;
 };
 

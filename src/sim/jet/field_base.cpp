@@ -49,17 +49,19 @@ std::vector<BuiltInSpec> FieldBase::CommonBuiltIns() {
   };
 }
 
-std::vector<BuiltInSpec> FieldBase::DesignBuiltIns(const std::string& source_table,
-                                                   const std::string& source_field,
-                                                   std::int16_t position) {
+std::vector<BuiltInSpec> FieldBase::DesignBuiltIns(std::function<std::string()> source_table,
+                                                   std::function<std::string()> source_field,
+                                                   std::function<std::int16_t()> position) {
   auto self = shared_from_this();
   auto specs = CommonBuiltIns();
   std::vector<BuiltInSpec> design = {
       {"CollatingOrder", dao::dbLong, [self] { return com::Variant(CollatingOrder(self->Type())); },
        nullptr},
-      {"OrdinalPosition", dao::dbInteger, [position] { return com::Variant(position); }, nullptr},
-      {"SourceField", dao::dbText, [source_field] { return com::Variant(source_field); }, nullptr},
-      {"SourceTable", dao::dbText, [source_table] { return com::Variant(source_table); }, nullptr},
+      {"OrdinalPosition", dao::dbInteger, [position] { return com::Variant(position()); }, nullptr},
+      {"SourceField", dao::dbText, [source_field] { return com::Variant(source_field()); },
+       nullptr},
+      {"SourceTable", dao::dbText, [source_table] { return com::Variant(source_table()); },
+       nullptr},
       {"DefaultValue", dao::dbText, [self] { return self->DefaultValue(); },
        [self](const com::Variant& v) { self->SetDefaultValue(v); }},
       {"ValidationRule", dao::dbText, [self] { return com::Variant(self->ValidationRule()); },

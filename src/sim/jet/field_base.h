@@ -4,6 +4,7 @@
 // (3027), a value exists only in a recordset (3219), and its properties are
 // the built-in Name, Type, Size and Attributes.
 
+#include <functional>
 #include <memory>
 
 #include "platform/dao.h"
@@ -46,8 +47,10 @@ class FieldBase : public dao::Field,
   std::vector<BuiltInSpec> CommonBuiltIns();
   // The design properties of a field of a table or query: validation,
   // default, Required, AllowZeroLength and where the field comes from.
-  std::vector<BuiltInSpec> DesignBuiltIns(const std::string& source_table,
-                                          const std::string& source_field, std::int16_t position);
+  // The source table, source field and position are read only when asked for.
+  std::vector<BuiltInSpec> DesignBuiltIns(std::function<std::string()> source_table,
+                                          std::function<std::string()> source_field,
+                                          std::function<std::int16_t()> position);
 
   std::shared_ptr<Catalog> catalog_;
 };

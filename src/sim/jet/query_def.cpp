@@ -42,7 +42,12 @@ void QueryDef::SetSQL(const std::string& sql) {
 
 std::int16_t QueryDef::Type() {
   const QueryRow row = Row();
-  return QueryText(row.sql).Type(row.connect, row.returns_records);
+  const auto& known = known_type_;
+  if (!known || known->sql != row.sql || known->connect != row.connect ||
+      known->returns_records != row.returns_records)
+    known_type_ = KnownType{row.sql, row.connect, row.returns_records,
+                            QueryText(row.sql).Type(row.connect, row.returns_records)};
+  return known_type_->type;
 }
 
 void QueryDef::SetConnect(const std::string& value) {

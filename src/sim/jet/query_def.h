@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "platform/dao.h"
 #include "sim/jet/catalog.h"
@@ -51,6 +52,13 @@ class QueryDef : public dao::QueryDef,
 
   std::shared_ptr<Catalog> catalog_;
   std::int64_t id_;
+  // The type last worked out, and the text it was worked out from.
+  struct KnownType {
+    std::string sql, connect;
+    bool returns_records = true;
+    std::int16_t type = 0;
+  };
+  std::optional<KnownType> known_type_;
 };
 
 }  // namespace sim::jet

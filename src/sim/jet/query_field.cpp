@@ -9,7 +9,9 @@ std::int32_t QueryField::Size() {
 }
 
 std::vector<BuiltInSpec> QueryField::BuiltIns() {
-  return DesignBuiltIns(column_.source_table, column_.source_field, position_);
+  return DesignBuiltIns([table = column_.source_table] { return table; },
+                        [field = column_.source_field] { return field; },
+                        [position = position_] { return position; });
 }
 
 std::optional<PropertyKey> QueryField::StoredKey() {

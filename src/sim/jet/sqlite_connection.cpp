@@ -24,6 +24,25 @@ int OpenFlags(SqliteConnection::Mode mode) {
   return SQLITE_OPEN_READONLY;
 }
 
+// The file as a URI: "%", "?" and "#" in the path are written as %XX.
+std::string FileUri(const std::string& path) {
+  std::string uri = "file:";
+  for (char c : path) {
+    if (c == '%' || c == '?' || c == '#') {
+      static const char kHex[] = "0123456789ABCDEF";
+      uri += '%';
+      uri += kHex[(static_cast<unsigned char>(c) >> 4) & 15];
+      uri += kHex[static_cast<unsigned char>(c) & 15];
+    } else {
+      uri += c;
+    }
+  }
+  // All connections of the simulated machine to one file share one cache, so
+  // each sees the others' committed writes at once; the file stays locked by
+  // this process while it is open, instead of locking it for every statement.
+  return uri + "?cache=shared";
+}
+
 }  // namespace
 
 void SqliteConnection::Closer::operator()(sqlite3* db) const { sqlite3_close(db); }
@@ -31,7 +50,8 @@ void SqliteConnection::Closer::operator()(sqlite3* db) const { sqlite3_close(db)
 SqliteConnection::SqliteConnection(const std::string& path, Mode mode)
     : path_(path), read_only_(mode == Mode::ReadOnly) {
   sqlite3* db = nullptr;
-  const int result = sqlite3_open_v2(path.c_str(), &db, OpenFlags(mode), nullptr);
+  const int result =
+      sqlite3_open_v2(FileUri(path).c_str(), &db, OpenFlags(mode) | SQLITE_OPEN_URI, nullptr);
   db_.reset(db);
   if (result != SQLITE_OK) Fail(result);
   sqlite3_extended_result_codes(db, 1);
@@ -39,6 +59,7 @@ SqliteConnection::SqliteConnection(const std::string& path, Mode mode)
   // Every write is still one transaction, undone on failure; the simulated
   // machine has no power to lose, so SQLite need not wait for the disk.
   Execute("PRAGMA synchronous = OFF");
+  Execute("PRAGMA locking_mode = EXCLUSIVE");
 }
 
 void SqliteConnection::Execute(const std::string& sql) {

@@ -41,9 +41,11 @@ void TableField::SetValidationText(const std::string& value) {
 }
 
 std::vector<BuiltInSpec> TableField::BuiltIns() {
-  const FieldRow row = Row();
-  const std::string table = TableStore(*catalog_).Get(row.table_id).object.name;
-  return DesignBuiltIns(table, row.spec.name, static_cast<std::int16_t>(row.position));
+  auto self = std::static_pointer_cast<TableField>(shared_from_this());
+  return DesignBuiltIns(
+      [self] { return TableStore(*self->catalog_).Get(self->Row().table_id).object.name; },
+      [self] { return self->Row().spec.name; },
+      [self] { return static_cast<std::int16_t>(self->Row().position); });
 }
 
 std::optional<PropertyKey> TableField::StoredKey() {
