@@ -212,5 +212,21 @@ TEST_F(DatabaseBuilderTest, DatabasePropertiesAreSetReplacedAndRemoved) {
   EXPECT_EQ(com::CStr(properties->Item("StartupForm")->Value()), "Main");
 }
 
+TEST_F(DatabaseBuilderTest, ExistingFilesGoOnBeingBuilt) {
+  Build().Table({.name = "Orders", .fields = {Text("Item")}});
+  sim::jet::DatabaseBuilder::Existing(temp.File("db.mdb"))
+      .Query({.name = "AllOrders", .sql = "SELECT * FROM Orders"});
+  sim::jet::WorkgroupBuilder(temp.File("system.mdw"));
+  sim::jet::WorkgroupBuilder::Existing(temp.File("system.mdw")).User("Mary", "");
+  auto db = Open(temp.File("db.mdb"));
+  EXPECT_EQ(db->GetQueryDefs()->Item("AllOrders")->GetFields()->Item(0)->Name(), "Item");
+  EXPECT_EQ(db->GetTableDefs()->Count(), 2);
+  EXPECT_EQ(ErrorOf([&] { sim::jet::DatabaseBuilder::Existing(temp.File("gone.mdb")); }).Number(), 3024);
+  EXPECT_EQ(ErrorOf([&] { sim::jet::DatabaseBuilder::Existing(temp.File("system.mdw")); }).Number(),
+            3343);
+  EXPECT_EQ(ErrorOf([&] { sim::jet::WorkgroupBuilder::Existing(temp.File("db.mdb")).Group("G"); }).Number(),
+            3028);
+}
+
 }  // namespace
 }  // namespace jet_test
