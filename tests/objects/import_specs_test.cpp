@@ -123,7 +123,7 @@ TEST_F(ImportSpecsTest, RenamesFindTheirRowsAndApostrophesStayInsideTheLiteral) 
   auto column = orders->Columns()->Item(com::Variant("Customer's Name"));
   column->SetName("Client's Name");
   column->SetSkip(true);
-  column->SetDataType(objects::dbMemo);
+  column->SetDataType(dao::dbMemo);
   EXPECT_EQ(column->Name(), "Client's Name");
   // The column keeps its old key: it has no way back to its collection.
   EXPECT_EQ(orders->Columns()->Item(com::Variant("Customer's Name")), column);
@@ -137,7 +137,7 @@ TEST_F(ImportSpecsTest, RenamesFindTheirRowsAndApostrophesStayInsideTheLiteral) 
 
   orders->IObject_SetMode(0);
   auto reopened = Get("Orders Import", 1);
-  EXPECT_EQ(reopened->Columns()->Item(com::Variant(1))->DataType(), objects::dbMemo);
+  EXPECT_EQ(reopened->Columns()->Item(com::Variant(1))->DataType(), dao::dbMemo);
   EXPECT_EQ(Get("Bob's Fixed Width", 1)->StartRow(), 2);
 }
 

@@ -53,6 +53,23 @@ const std::vector<Command>& CollectionBase::ObjectCommands() const {
 
 void CollectionBase::RunObjectCommand(const std::string&, std::int32_t) {}
 
+std::string CollectionBase::DatabaseObjectList(
+    const std::function<void(driver::Project&, dao::Database&, ObjectList&)>& fill) const {
+  auto project = Parent();
+  ObjectList list;
+  if (project->ProjectType() != msaccess::acMDB) return list.Text();
+  auto database = project->Database();
+  if (database) fill(*project, *database, list);
+  return list.Text();
+}
+
+std::shared_ptr<dao::Documents> RefreshedDocuments(dao::Database& database,
+                                                   const std::string& container) {
+  auto documents = database.GetContainers()->Item(container)->GetDocuments();
+  documents->Refresh();
+  return documents;
+}
+
 com::ObjectRef OpenForUser(driver::Project& project, const char* do_cmd_operation,
                            const std::string& object_name) {
   auto app = project.AccessApp();

@@ -4,6 +4,7 @@
 // commands of its class by their position in the command list.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "com/dispatch.h"
 #include "driver/icollection.h"
 #include "objects/data/object_list.h"
+#include "platform/dao.h"
 
 namespace driver {
 class Project;
@@ -35,10 +37,19 @@ class CollectionBase : public com::Dispatch, public driver::ICollection {
   // The class's object commands, in list order (none by default).
   virtual const std::vector<Command>& ObjectCommands() const;
   virtual void RunObjectCommand(const std::string& object_name, std::int32_t command);
+  // The object list of a collection kept in an Access database: empty for an
+  // Access project and when the database cannot be opened, otherwise the
+  // lines `fill` adds.
+  std::string DatabaseObjectList(
+      const std::function<void(driver::Project&, dao::Database&, ObjectList&)>& fill) const;
 
  private:
   std::weak_ptr<driver::Project> project_;
 };
+
+// The documents of one of the database's containers, read afresh.
+std::shared_ptr<dao::Documents> RefreshedDocuments(dao::Database& database,
+                                                   const std::string& container);
 
 // Opens an object in Access for the user: restores the Access window and
 // runs the DoCmd operation in design view; nothing when Access is not there.

@@ -18,29 +18,8 @@ enum IndexTypeConstants : std::int32_t {
   acIndexTypeNoDuplicates = 2,
 };
 
-enum DataTypeConstants : std::int32_t {
-  dbBoolean = 1,
-  dbByte = 2,
-  dbInteger = 3,
-  dbLong = 4,
-  dbCurrency = 5,
-  dbSingle = 6,
-  dbDouble = 7,
-  dbDate = 8,
-  dbBinary = 9,
-  dbText = 10,
-  dbLongBinary = 11,
-  dbMemo = 12,
-  dbGUID = 15,
-  dbBigInt = 16,
-  dbVarBinary = 17,
-  dbChar = 18,
-  dbNumeric = 19,
-  dbDecimal = 20,
-  dbFloat = 21,
-  dbTime = 22,
-  dbTimeStamp = 23,
-};
+// The data types of DAO, as a column's DataType gives them.
+using DataTypeConstants = dao::DataType;
 
 class ImportSpecColumn : public com::Dispatch {
  public:

@@ -18,6 +18,23 @@ std::shared_ptr<dao::Document> FindDocument(dao::Documents& documents, const std
   return document;
 }
 
+// Reading and changing specifications needs the permissions to read and to
+// replace the data of both system tables (when they exist).
+std::pair<bool, bool> SpecificationPermissions(driver::Project& project, dao::Database& database) {
+  std::shared_ptr<dao::Document> specs, columns;
+  com::IgnoreErrors([&] {
+    auto documents = database.GetContainers()->Item("Tables")->GetDocuments();
+    specs = FindDocument(*documents, "MSysIMEXSpecs");
+    columns = FindDocument(*documents, "MSysIMEXColumns");
+  });
+  if (!specs || !columns) return {true, true};
+  specs->SetUserName(project.DatabaseUser());
+  columns->SetUserName(project.DatabaseUser());
+  const std::int32_t all = specs->AllPermissions() & columns->AllPermissions();
+  return {(all & dao::dbSecRetrieveData) == dao::dbSecRetrieveData,
+          (all & dao::dbSecReplaceData) == dao::dbSecReplaceData && project.IsUpdatable()};
+}
+
 }  // namespace
 
 const com::TypeInfo& ImportSpecs::Members() const {
@@ -27,36 +44,20 @@ const com::TypeInfo& ImportSpecs::Members() const {
 
 std::string ImportSpecs::ICollection_EnumObjects() {
   return vxhandler::Guard(kClass, "ICollection_EnumObjects", [&] {
-    auto project = Parent();
-    ObjectList list;
-    if (project->ProjectType() != msaccess::acMDB) return list.Text();
-    auto database = project->Database();
-    if (!database) return list.Text();
-    std::shared_ptr<dao::Document> specs, columns;
-    com::IgnoreErrors([&] {
-      auto documents = database->GetContainers()->Item("Tables")->GetDocuments();
-      specs = FindDocument(*documents, "MSysIMEXSpecs");
-      columns = FindDocument(*documents, "MSysIMEXColumns");
+    return DatabaseObjectList([](driver::Project& project, dao::Database& database,
+                                 ObjectList& list) {
+      const auto [read, write] = SpecificationPermissions(project, database);
+      std::shared_ptr<dao::Recordset> rows;
+      if (com::Capture([&] {
+            rows = database.OpenRecordset("SELECT SpecName FROM MSysIMEXSpecs ORDER BY SpecName",
+                                          dao::dbOpenDynaset);
+          }))
+        return;
+      for (; !rows->IsEOF(); rows->MoveNext())
+        list.Add(TextValue(rows->GetFields()->Item("SpecName")->Value()), kImportSpecCode, "",
+                 read, write, false, false);
+      rows->Close();
     });
-    bool read = true, write = true;
-    if (specs && columns) {
-      specs->SetUserName(project->DatabaseUser());
-      columns->SetUserName(project->DatabaseUser());
-      const std::int32_t all = specs->AllPermissions() & columns->AllPermissions();
-      read = (all & dao::dbSecRetrieveData) == dao::dbSecRetrieveData;
-      write = (all & dao::dbSecReplaceData) == dao::dbSecReplaceData && project->IsUpdatable();
-    }
-    std::shared_ptr<dao::Recordset> rows;
-    if (com::Capture([&] {
-          rows = database->OpenRecordset("SELECT SpecName FROM MSysIMEXSpecs ORDER BY SpecName",
-                                         dao::dbOpenDynaset);
-        }))
-      return list.Text();
-    for (; !rows->IsEOF(); rows->MoveNext())
-      list.Add(TextValue(rows->GetFields()->Item("SpecName")->Value()), kImportSpecCode, "", read,
-               write, false, false);
-    rows->Close();
-    return list.Text();
   });
 }
 

@@ -39,28 +39,24 @@ const com::TypeInfo& Queries::Members() const {
 
 std::string Queries::ICollection_EnumObjects() {
   return vxhandler::Guard(kClass, "ICollection_EnumObjects", [&] {
-    auto project = Parent();
-    ObjectList list;
-    if (project->ProjectType() != msaccess::acMDB) return list.Text();
-    auto database = project->Database();
-    if (!database) return list.Text();
-    auto query_defs = database->GetQueryDefs();
-    query_defs->Refresh();
-    auto documents = database->GetContainers()->Item("Tables")->GetDocuments();
-    documents->Refresh();
-    const std::string option = project->ExcludeQueryFields() ? "1" : "0";
-    for (std::int32_t i = 0; i < query_defs->Count(); ++i) {
-      auto query = query_defs->Item(i);
-      const std::string name = query->Name();
-      if (com::StartsWithNoCase(name, "~sq_")) continue;
-      const std::int32_t code = TypeCode(query->Type() & 240);
-      auto document = documents->Item(name);
-      const auto permissions =
-          GetDesignPermissions(*document, *project, kReadDesignMask, kWriteDesignMask, *query);
-      list.Add(name, code, com::FormatStamp(document->LastUpdated()) + option, permissions.read,
-               permissions.write, false, false);
-    }
-    return list.Text();
+    return DatabaseObjectList([](driver::Project& project, dao::Database& database,
+                                 ObjectList& list) {
+      auto query_defs = database.GetQueryDefs();
+      query_defs->Refresh();
+      auto documents = RefreshedDocuments(database, "Tables");
+      const std::string option = project.ExcludeQueryFields() ? "1" : "0";
+      for (std::int32_t i = 0; i < query_defs->Count(); ++i) {
+        auto query = query_defs->Item(i);
+        const std::string name = query->Name();
+        if (com::StartsWithNoCase(name, "~sq_")) continue;
+        const std::int32_t code = TypeCode(query->Type() & 240);
+        auto document = documents->Item(name);
+        const auto permissions =
+            GetDesignPermissions(*document, project, kReadDesignMask, kWriteDesignMask, *query);
+        list.Add(name, code, com::FormatStamp(document->LastUpdated()) + option, permissions.read,
+                 permissions.write, false, false);
+      }
+    });
   });
 }
 

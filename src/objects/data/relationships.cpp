@@ -33,33 +33,28 @@ const com::TypeInfo& Relationships::Members() const {
 
 std::string Relationships::ICollection_EnumObjects() {
   return vxhandler::Guard(kClass, "ICollection_EnumObjects", [&] {
-    auto project = Parent();
-    ObjectList list;
-    if (project->ProjectType() != msaccess::acMDB) return list.Text();
-    auto database = project->Database();
-    if (!database) return list.Text();
-    auto relations = database->GetRelations();
-    relations->Refresh();
-    auto containers = database->GetContainers();
-    auto tables = containers->Item("Tables")->GetDocuments();
-    auto relationships = containers->Item("Relationships")->GetDocuments();
-    tables->Refresh();
-    relationships->Refresh();
-    for (std::int32_t i = 0; i < relations->Count(); ++i) {
-      auto relation = relations->Item(i);
-      if (!IsListed(*relation)) continue;
-      auto own = relationships->Item(relation->Name());
-      const std::string stamp = com::FormatStamp(own->LastUpdated()) + "." +
-                                com::FormatStamp(tables->Item(relation->Table())->LastUpdated()) +
-                                "." +
-                                com::FormatStamp(
-                                    tables->Item(relation->ForeignTable())->LastUpdated());
-      const auto permissions =
-          GetDesignPermissions(*own, *project, kReadDesignMask, kWriteDesignMask, *database);
-      list.Add(relation->Name(), kRelationshipCode, stamp, permissions.read, permissions.write,
-               false, false);
-    }
-    return list.Text();
+    return DatabaseObjectList([](driver::Project& project, dao::Database& database,
+                                 ObjectList& list) {
+      auto relations = database.GetRelations();
+      relations->Refresh();
+      auto tables = RefreshedDocuments(database, "Tables");
+      auto relationships = RefreshedDocuments(database, "Relationships");
+      auto stamp = [&](dao::Documents& documents, const std::string& name) {
+        return com::FormatStamp(documents.Item(name)->LastUpdated());
+      };
+      for (std::int32_t i = 0; i < relations->Count(); ++i) {
+        auto relation = relations->Item(i);
+        if (!IsListed(*relation)) continue;
+        auto own = relationships->Item(relation->Name());
+        const auto permissions =
+            GetDesignPermissions(*own, project, kReadDesignMask, kWriteDesignMask, database);
+        list.Add(relation->Name(), kRelationshipCode,
+                 stamp(*relationships, relation->Name()) + "." +
+                     stamp(*tables, relation->Table()) + "." +
+                     stamp(*tables, relation->ForeignTable()),
+                 permissions.read, permissions.write, false, false);
+      }
+    });
   });
 }
 

@@ -43,29 +43,25 @@ const com::TypeInfo& Tables::Members() const {
 
 std::string Tables::ICollection_EnumObjects() {
   return vxhandler::Guard(kClass, "ICollection_EnumObjects", [&] {
-    auto project = Parent();
-    ObjectList list;
-    if (project->ProjectType() != msaccess::acMDB) return list.Text();
-    auto database = project->Database();
-    if (!database) return list.Text();
-    auto table_defs = database->GetTableDefs();
-    table_defs->Refresh();
-    auto documents = database->GetContainers()->Item("Tables")->GetDocuments();
-    documents->Refresh();
-    for (std::int32_t i = 0; i < table_defs->Count(); ++i) {
-      auto table = table_defs->Item(i);
-      const std::string name = table->Name();
-      if (!IsListed(name)) continue;
-      const std::string connect = table->Connect();
-      const auto [code, linked_to_access] = TypeCode(connect);
-      auto document = documents->Item(name);
-      std::string stamp = com::FormatStamp(document->LastUpdated());
-      if (!connect.empty()) stamp += project->ExcludeLinkedTableFields() ? "1" : "0";
-      const auto permissions =
-          GetDesignPermissions(*document, *project, kReadDesignMask, kWriteDesignMask, *database);
-      list.Add(name, code, stamp, permissions.read, permissions.write, false, linked_to_access);
-    }
-    return list.Text();
+    return DatabaseObjectList([](driver::Project& project, dao::Database& database,
+                                 ObjectList& list) {
+      auto table_defs = database.GetTableDefs();
+      table_defs->Refresh();
+      auto documents = RefreshedDocuments(database, "Tables");
+      for (std::int32_t i = 0; i < table_defs->Count(); ++i) {
+        auto table = table_defs->Item(i);
+        const std::string name = table->Name();
+        if (!IsListed(name)) continue;
+        const std::string connect = table->Connect();
+        const auto [code, linked_to_access] = TypeCode(connect);
+        auto document = documents->Item(name);
+        std::string stamp = com::FormatStamp(document->LastUpdated());
+        if (!connect.empty()) stamp += project.ExcludeLinkedTableFields() ? "1" : "0";
+        const auto permissions = GetDesignPermissions(*document, project, kReadDesignMask,
+                                                      kWriteDesignMask, database);
+        list.Add(name, code, stamp, permissions.read, permissions.write, false, linked_to_access);
+      }
+    });
   });
 }
 
