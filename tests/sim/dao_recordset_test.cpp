@@ -162,7 +162,9 @@ TEST_F(DaoRecordset, ViewsSnapshotsAndExpressionsCannotBeEdited) {
   for (const auto& [sql, type] : std::vector<std::pair<std::string, std::int32_t>>{
            {"SELECT Name FROM MSysObjects", dao::dbOpenDynaset},
            {"SELECT * FROM MSysIMEXSpecs", dao::dbOpenSnapshot},
-           {"SELECT SpecID + 1 AS Next FROM MSysIMEXSpecs", dao::dbOpenDynaset}}) {
+           {"SELECT SpecID + 1 AS Next FROM MSysIMEXSpecs", dao::dbOpenDynaset},
+           {"SELECT SpecType FROM MSysIMEXSpecs GROUP BY SpecType", dao::dbOpenDynaset},
+           {"SELECT DISTINCT FileType FROM MSysIMEXSpecs", dao::dbOpenDynaset}}) {
     auto rows = db->OpenRecordset(sql, type);
     EXPECT_EQ(ErrorOf([&] { rows->Edit(); }).Number(), 3027) << sql;
   }

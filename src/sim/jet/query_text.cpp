@@ -140,6 +140,15 @@ std::int16_t QueryText::Type(const std::string& connect, bool returns_records) c
   RaiseDao(kDaoInvalidSqlStatement);
 }
 
+bool QueryText::IsPlainSelect() const {
+  const std::size_t start = StatementStart();
+  if (!IsWord(start, "SELECT")) return false;
+  const int depth = tokens_[start].depth;
+  for (const char* word : {"DISTINCT", "DISTINCTROW", "GROUP", "UNION"})
+    if (FindWord(start, word, depth) < tokens_.size()) return false;
+  return true;
+}
+
 QueryText::Projection QueryText::Columns() const {
   const std::size_t start = StatementStart();
   if (IsWord(start, "SELECT")) return SelectColumns(start);

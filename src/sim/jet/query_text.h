@@ -30,6 +30,9 @@ class QueryText {
   // it returns no records), otherwise from the statement. Raises 3129 for a
   // text that is none of Jet's statements.
   std::int16_t Type(const std::string& connect, bool returns_records) const;
+  // A SELECT whose rows are rows of its tables: no DISTINCT, GROUP BY or
+  // UNION (each row of the result can be written back to its table).
+  bool IsPlainSelect() const;
   // The columns of a select, make-table, union (its first select) or append
   // query, and the columns an update query sets.
   Projection Columns() const;

@@ -6,6 +6,7 @@
 #include "sim/jet/dao_errors.h"
 #include "sim/jet/dao_value.h"
 #include "sim/jet/list_collection.h"
+#include "sim/jet/query_text.h"
 #include "sim/jet/recordset_field.h"
 #include "sim/jet/sqlite_read_guard.h"
 
@@ -85,7 +86,8 @@ Recordset::Recordset(std::shared_ptr<Catalog> catalog, const std::string& sql, s
   SqliteStatement plain = Prepare(text);
   const std::string table = SingleOriginTable(plain);
   std::optional<SqliteStatement> with_ids;
-  if (!table.empty() && type != dao::dbOpenSnapshot && !catalog_->read_only()) {
+  const bool editable = type != dao::dbOpenSnapshot && QueryText(text).IsPlainSelect();
+  if (!table.empty() && editable && !catalog_->read_only()) {
     std::string message;
     with_ids = catalog_->db().TryPrepare("SELECT _rowid_, " + text.substr(6), message);
   }
