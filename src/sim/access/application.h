@@ -93,7 +93,6 @@ class Application : public com::Dispatch, public Program {
   // The state of the session, for the objects of Access and for tests.
   bool Running() const { return running_; }
   bool BypassKeyHeld() const { return bypass_key_; }
-  const Settings& settings() const { return settings_; }
   // The open database's windows; nothing while no database is open.
   DocumentWindows* Documents() { return documents_.get(); }
   // The same for a command that needs an open database: 2046 naming the

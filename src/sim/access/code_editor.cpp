@@ -69,15 +69,6 @@ void CodeEditor::CloseModule(const std::string& module) {
   if (const Window* window = FindModule(module)) Close(window->id);
 }
 
-void CodeEditor::RenameModule(const std::string& old_name, const std::string& new_name) {
-  for (Window& window : windows_list_) {
-    if (window.type != kCodeWindow || !com::EqualsNoCase(window.module, old_name)) continue;
-    window.module = new_name;
-    window.caption = CodeCaption(new_name);
-    windows_.SetText(window.handle, window.caption);
-  }
-}
-
 const CodeEditor::Window* CodeEditor::Find(std::int32_t id) const {
   for (const Window& window : windows_list_)
     if (window.id == id) return &window;

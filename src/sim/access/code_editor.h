@@ -55,7 +55,6 @@ class CodeEditor {
   void Open(const std::string& module);
   void Close(std::int32_t id);
   void CloseModule(const std::string& module);
-  void RenameModule(const std::string& old_name, const std::string& new_name);
 
   const std::vector<Window>& List() const { return windows_list_; }
   const Window* Find(std::int32_t id) const;

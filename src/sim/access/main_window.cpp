@@ -44,13 +44,6 @@ void MainWindow::SetView(HWND handle, std::int32_t view, const std::string& capt
   }
 }
 
-void MainWindow::Rename(HWND handle, const std::string& name, const std::string& caption) {
-  if (Document* document = Get(handle)) {
-    document->name = name;
-    windows_.SetText(handle, caption);
-  }
-}
-
 void MainWindow::Close(HWND handle) {
   std::erase_if(documents_, [&](const Document& d) { return d.handle == handle; });
   windows_.Destroy(handle);

@@ -38,7 +38,6 @@ class MainWindow {
   void Show(Document document, const std::string& window_class, const std::string& caption,
             std::int32_t show_command);
   void SetView(HWND handle, std::int32_t view, const std::string& caption);
-  void Rename(HWND handle, const std::string& name, const std::string& caption);
   void Close(HWND handle);
   void CloseAll();
 
