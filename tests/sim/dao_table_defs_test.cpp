@@ -100,10 +100,12 @@ TEST_F(DaoTableDefs, RenamingAFieldCarriesItsNewNameIntoIndexesAndRelations) {
   EXPECT_EQ(pair->Name(), "CustomerKey");
   EXPECT_EQ(pair->ForeignName(), "Customer");
   EXPECT_EQ(Stamp("Customers"), "20260101090100");
-  EXPECT_EQ(ErrorOf([&] {
-              Table("Customers")->GetFields()->Item("Name")->SetName("customerkey");
-            }).Number(),
-            3191);
+  auto name = Table("Customers")->GetFields()->Item("Name");
+  EXPECT_EQ(ErrorOf([&] { name->SetName("customerkey"); }).Number(), 3191);
+  EXPECT_EQ(ErrorOf([&] { name->SetName("[Name]"); }).Number(), 3125);
+  EXPECT_EQ(ErrorOf([&] { Table("Customers")->GetIndexes()->Item(0)->SetName(" Key"); }).Number(),
+            3125);
+  EXPECT_EQ(name->Name(), "Name");
 }
 
 TEST_F(DaoTableDefs, EveryDesignChangeMovesLastUpdated) {

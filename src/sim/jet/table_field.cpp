@@ -17,6 +17,7 @@ void TableField::Change(const std::function<void(FieldSpec&)>& change) {
 }
 
 void TableField::SetName(const std::string& name) {
+  CheckName(name);
   Change([&](FieldSpec& spec) { spec.name = name; });
 }
 

@@ -11,6 +11,7 @@
 namespace sim::jet {
 
 void TableIndex::SetName(const std::string& name) {
+  CheckName(name);
   catalog_->Write([&] {
     if (!TableStore(*catalog_).Get(Row().table_id).connect.empty()) RaiseDao(kDaoReadOnly);
     IndexStore(*catalog_).Rename(id_, name);
