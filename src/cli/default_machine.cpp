@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "com/error.h"
+#include "sim/access/install.h"
 #include "sim/jet/database_builder.h"
 #include "ui/connection.h"
 
@@ -45,6 +46,7 @@ DefaultMachine::DefaultMachine() : state_(StateFolder()) {
                                     "Microsoft Office 2000 Premium",
                                     {{kAccessComponent, access_exe.string(), 3}}});
   machine_->installer().SetFileVersion(access_exe.string(), {9, 0, 0, kAccess2000SR1});
+  sim::access::Install(*machine_, access_exe.string());
   machine_->processes().SetModuleFileName((fs::path(state_) / "tovrin40.dll").string());
   machine_->classes().RegisterClass(ui::Connection::kProgId,
                                     [] { return std::make_shared<ui::Connection>(); });

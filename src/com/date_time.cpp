@@ -2,7 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
-#include <regex>
+#include <cctype>
 
 namespace com {
 namespace {
@@ -84,27 +84,78 @@ std::string FormatVbDate(Date date) {
   return out;
 }
 
+namespace {
+
+// Reads a run of digits (at most `most` of them) at `at`; -1 when there is none.
+int Number(const std::string& text, std::size_t& at, std::size_t most) {
+  std::size_t start = at;
+  int value = 0;
+  while (at < text.size() && at - start < most && std::isdigit(static_cast<unsigned char>(text[at])))
+    value = value * 10 + (text[at++] - '0');
+  return at == start ? -1 : value;
+}
+
+bool Skip(const std::string& text, std::size_t& at, char c) {
+  if (at >= text.size() || text[at] != c) return false;
+  ++at;
+  return true;
+}
+
+void SkipBlanks(const std::string& text, std::size_t& at) {
+  while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at]))) ++at;
+}
+
+// "h:nn[:ss][ AM|PM]" (the suffix only for U.S. times).
+bool ParseTime(const std::string& text, std::size_t& at, bool twelve_hour, DateParts& p) {
+  p.hour = Number(text, at, 2);
+  if (p.hour < 0 || !Skip(text, at, ':')) return false;
+  p.minute = Number(text, at, 2);
+  if (p.minute < 0) return false;
+  p.second = Skip(text, at, ':') ? Number(text, at, 2) : 0;
+  if (p.second < 0) return false;
+  SkipBlanks(text, at);
+  if (!twelve_hour || at + 2 > text.size()) return true;
+  const char first = static_cast<char>(std::toupper(static_cast<unsigned char>(text[at])));
+  const char second = static_cast<char>(std::toupper(static_cast<unsigned char>(text[at + 1])));
+  if ((first != 'A' && first != 'P') || second != 'M') return true;
+  at += 2;
+  if (p.hour == 12) p.hour = 0;
+  if (first == 'P') p.hour += 12;
+  return true;
+}
+
+}  // namespace
+
 bool ParseVbDate(const std::string& text, Date& out) {
-  static const std::regex us(
-      R"(^\s*(\d{1,2})/(\d{1,2})/(\d{4})(?:\s+(\d{1,2}):(\d{2})(?::(\d{2}))?\s*(AM|PM)?)?\s*$)",
-      std::regex::icase);
-  static const std::regex iso(
-      R"(^\s*(\d{4})-(\d{2})-(\d{2})(?:[ T](\d{2}):(\d{2})(?::(\d{2}))?)?\s*$)");
-  std::smatch m;
+  std::size_t at = 0;
+  SkipBlanks(text, at);
   DateParts p;
-  auto num = [&](int i) { return m[i].matched ? std::stoi(m[i].str()) : 0; };
-  if (std::regex_match(text, m, us)) {
-    p = {num(3), num(1), num(2), num(4), num(5), num(6)};
-    if (m[7].matched) {
-      const bool pm = std::toupper(static_cast<unsigned char>(m[7].str()[0])) == 'P';
-      if (p.hour == 12) p.hour = 0;
-      if (pm) p.hour += 12;
-    }
-  } else if (std::regex_match(text, m, iso)) {
-    p = {num(1), num(2), num(3), num(4), num(5), num(6)};
+  const int first = Number(text, at, 4);
+  bool us = false;
+  if (first < 0) return false;
+  if (Skip(text, at, '/')) {  // m/d/yyyy
+    us = true;
+    p.month = first;
+    p.day = Number(text, at, 2);
+    if (p.day < 0 || !Skip(text, at, '/')) return false;
+    p.year = Number(text, at, 4);
+  } else if (Skip(text, at, '-')) {  // yyyy-mm-dd
+    p.year = first;
+    p.month = Number(text, at, 2);
+    if (p.month < 0 || !Skip(text, at, '-')) return false;
+    p.day = Number(text, at, 2);
   } else {
     return false;
   }
+  if (p.year < 1000 || p.day < 0) return false;
+  p.hour = p.minute = p.second = 0;
+  if (at < text.size() && (text[at] == ' ' || text[at] == 'T')) {
+    ++at;
+    SkipBlanks(text, at);
+    if (at < text.size() && !ParseTime(text, at, us, p)) return false;
+  }
+  SkipBlanks(text, at);
+  if (at != text.size()) return false;
   if (p.month < 1 || p.month > 12 || p.day < 1 || p.day > 31 || p.hour > 23 || p.minute > 59 ||
       p.second > 59)
     return false;

@@ -26,6 +26,7 @@ constexpr std::uint32_t kOpenRetryPause = 100;
 constexpr std::int32_t kPermissionDenied = 70;
 constexpr std::int32_t kUnrecognizedFormat = 3343;
 constexpr std::int32_t kShiftKey = 16;
+constexpr std::int32_t kFileInUse = 3045;
 constexpr std::uint32_t kLaunchTimeout = 10000;
 constexpr const char* kConnectionControl = "Jet OLEDB:Connection Control";
 
@@ -289,7 +290,14 @@ void Project::AttachAccess(const com::ObjectRef& instance) {
   const std::string name =
       shared::kProjectName + std::to_string(com::CLng(instance->Get("hWndAccessApp")));
   dispatcher_ = std::dynamic_pointer_cast<ui::Dispatcher>(host::Utility().GetRunningObject(name));
-  if (!dispatcher_) validation::RaiseMessage("Unable to start and/or communicate with Access 2000");
+  if (!dispatcher_) {
+    // Without the add-in there is no way to talk to this Access; one the
+    // driver started is not left running.
+    if (access_started_by_driver_)
+      com::IgnoreErrors([&] { instance->Call("Quit", {com::Variant(msaccess::acQuitSaveNone)}); });
+    access_started_by_driver_ = false;
+    validation::RaiseMessage("Unable to start and/or communicate with Access 2000");
+  }
   dispatcher_->Initialize2(vxhandler::ProblemLog());
   current_user_ = com::CStr(instance->Get("CurrentUser"));
   access_full_name_ = FullName(*instance);
@@ -434,7 +442,14 @@ bool Project::ObtainLock(com::Dispatch& instance) {
     connection->SetProperty("Jet OLEDB:System Database", workgroup_);
     if (!database_password_.empty())
       connection->SetProperty("Jet OLEDB:Database Password", database_password_);
-    connection->Open(FullName(instance), username_, password_);
+    // Jet refuses the roster connection (3045) only when the file is open
+    // exclusively; the instance reached has it open, so it is the one that
+    // holds it, and the database is Access's alone already.
+    if (auto refused = com::Capture(
+            [&] { connection->Open(FullName(instance), username_, password_); })) {
+      if (refused->Number() == kFileInUse) return true;
+      throw *refused;
+    }
     auto roster = connection->OpenSchema(ado::adSchemaProviderSpecific, ado::JET_SCHEMA_USERROSTER);
     bool alone = true;
     const std::string first = com::Trim(com::CStr(roster->Field(0)));

@@ -67,7 +67,6 @@ TEST_F(ProjectOpening, PreflightRefusesWhatAccess2000CannotInspectSafely) {
       .DatabaseProperty({"StartupForm", dao::dbText, com::Variant("frmMain")});
   std::ofstream(temp.File("junk.mdb")) << "not a database at all";
 
-  const std::string unable = "Unable to start and/or communicate with Access 2000";
   struct Case {
     std::string parameters;
     std::string message;
@@ -96,10 +95,10 @@ TEST_F(ProjectOpening, PreflightRefusesWhatAccess2000CannotInspectSafely) {
       {Parameters(temp.File("startup.mdb")),
        "This Access 2000 database cannot be inspected because it contains an AutoExec macro "
        "and/or a startup form, and the AllowBypassKey property is set to False."},
-      // Passing every check leads to starting Access, which this machine cannot do.
-      {Parameters(temp.File("ok.mdb")), unable},
   };
   for (const Case& c : cases) EXPECT_EQ(Refusal(c.parameters), c.message);
+  EXPECT_TRUE(machine.processes().Launches().empty());
+  EXPECT_NE(NewProject(Parameters(temp.File("ok.mdb")))->AccessApp(), nullptr);  // all checks pass
 }
 
 TEST_F(ProjectOpening, AnAutoExecMacroPassesWhenTheBypassKeyIsAllowedOrUnset) {
@@ -108,8 +107,9 @@ TEST_F(ProjectOpening, AnAutoExecMacroPassesWhenTheBypassKeyIsAllowedOrUnset) {
       .Document({"Scripts", "AutoExec"})
       .DatabaseProperty({"AllowBypassKey", dao::dbBoolean, com::Variant(true)});
   for (const char* file : {"unset.mdb", "allowed.mdb"}) {
-    EXPECT_EQ(Refusal(Parameters(temp.File(file))),
-              "Unable to start and/or communicate with Access 2000");
+    auto project = NewProject(Parameters(temp.File(file)));
+    EXPECT_NE(project->AccessApp(), nullptr);
+    project->IProject_Deactivate();
     ASSERT_FALSE(machine.processes().Launches().empty());
     EXPECT_EQ(machine.processes().Launches().back().key_state, 16);  // Shift held
   }

@@ -3,13 +3,20 @@
 #include <filesystem>
 #include <fstream>
 
+#include "driver/driver.h"
 #include "host/parameter_set.h"
 #include "shared/utility.h"
+#include "sim/access/install.h"
+#include "ui/connection.h"
 
 namespace testing_support {
 
 DriverTest::DriverTest() {
   InstallAccess(3822);
+  // As the driver's IDriver_Initialize leaves it: the add-in loads with Access.
+  const std::string add_in = driver::Driver::kAddInKey;
+  machine.registry().CreateKey(add_in);
+  machine.registry().WriteValue(add_in, "LoadBehavior", com::Variant(3));
   workgroup_ = temp.File("system.mdw");
   sim::jet::WorkgroupBuilder{workgroup_};
 }
@@ -22,6 +29,9 @@ void DriverTest::InstallAccess(std::uint16_t build, std::int32_t state) {
        "Microsoft Office 2000 Premium",
        {{"{CC29E967-7BC2-11D1-A921-00A0C91E2AA2}", AccessExe(), state}}});
   machine.installer().SetFileVersion(AccessExe(), {9, 0, 0, build});
+  sim::access::Install(machine, AccessExe());
+  machine.classes().RegisterClass(ui::Connection::kProgId,
+                                  [] { return std::make_shared<ui::Connection>(); });
   Utility::ResetCachedPaths();
 }
 
