@@ -14,7 +14,7 @@ constexpr const char* kColumns =
     "q.log_messages, q.fail_on_error, q.record_locks FROM jet_queries q JOIN jet_objects o ON "
     "o.id = q.object_id ";
 
-// A property of the spec that is one of the settings kept in the row.
+// A property of the QuerySpec that is one of the settings kept in the row.
 bool ApplySetting(QueryRow& row, const PropertySpec& property) {
   const std::string& name = property.name;
   if (com::EqualsNoCase(name, "ReturnsRecords"))

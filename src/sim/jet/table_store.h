@@ -35,7 +35,7 @@ class TableStore {
   // Raises 3420 when the table no longer exists.
   TableRow Get(std::int64_t id);
 
-  // A new table with its fields, indexes and properties as the spec gives
+  // A new table with its fields, indexes and properties as the TableSpec gives
   // them (the link bits of its attributes follow its connection string);
   // 3010 when the name is taken.
   std::int64_t Insert(const TableSpec& spec, const std::string& owner,
