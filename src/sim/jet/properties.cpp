@@ -1,5 +1,7 @@
 #include "sim/jet/properties.h"
 
+#include <algorithm>
+
 #include "com/text.h"
 #include "sim/jet/built_in_property.h"
 #include "sim/jet/dao_errors.h"
@@ -17,6 +19,15 @@ std::vector<std::shared_ptr<dao::Property>> Properties::All() {
 }
 
 std::optional<BuiltInSpec> Properties::BuiltIn(const std::string& name) {
+  if (host_->FixedBuiltInNames()) {
+    if (!fixed_names_) {
+      fixed_names_.emplace();
+      for (const auto& spec : host_->BuiltIns()) fixed_names_->push_back(com::UCase(spec.name));
+    }
+    const std::string wanted = com::UCase(name);
+    if (std::find(fixed_names_->begin(), fixed_names_->end(), wanted) == fixed_names_->end())
+      return std::nullopt;
+  }
   for (auto& spec : host_->BuiltIns())
     if (com::EqualsNoCase(spec.name, name)) return spec;
   return std::nullopt;

@@ -4,6 +4,9 @@
 // afresh on every call, so it always shows what the file holds.
 
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/dao.h"
 #include "sim/jet/catalog.h"
@@ -32,6 +35,8 @@ class Properties : public dao::Properties {
 
   std::shared_ptr<Catalog> catalog_;
   std::shared_ptr<PropertyHost> host_;
+  // The upper-cased built-in names of a host whose names are fixed, once read.
+  std::optional<std::vector<std::string>> fixed_names_;
 };
 
 }  // namespace sim::jet

@@ -25,6 +25,9 @@ class PropertyHost {
  public:
   virtual ~PropertyHost() = default;
   virtual std::vector<BuiltInSpec> BuiltIns() = 0;
+  // True when the names of the built-in properties never change (they do for
+  // a query, whose kind decides them).
+  virtual bool FixedBuiltInNames() const { return true; }
   // Nothing while the object is not yet part of a collection: it then has
   // only its built-in properties.
   virtual std::optional<PropertyKey> StoredKey() = 0;

@@ -43,6 +43,7 @@ class QueryDef : public dao::QueryDef,
   // pass-through queries, FailOnError for action queries and RecordLocks for
   // the queries that read or write records in Jet.
   std::vector<BuiltInSpec> BuiltIns() override;
+  bool FixedBuiltInNames() const override { return false; }
   std::optional<PropertyKey> StoredKey() override;
 
  private:
