@@ -11,6 +11,7 @@
 #include "objects/data/tables.h"
 #include "problems/prb_open_backend_database.h"
 #include "sim/access/access_fixture.h"
+#include "sim/access/options.h"
 #include "support/error_matchers.h"
 #include "ui/dispatcher.h"
 
@@ -68,10 +69,47 @@ TEST_F(AccessControl, AStartedAccessGetsItsTaskbarOptionBackAndQuits) {
   auto project = SalesProject();
   auto access = Reached(*project);
   ASSERT_NE(access, nullptr);
-  EXPECT_EQ(com::CLng(access->GetOption("ShowWindowsInTaskbar")), 0);
+  EXPECT_FALSE(com::CBool(access->GetOption("ShowWindowsInTaskbar")));
   project->IProject_Deactivate();
   EXPECT_FALSE(access->Running());
   EXPECT_EQ(machine.running_objects().Size(), 0u);
+  // Access keeps the option in the user's registry: it is the user's again.
+  EXPECT_EQ(com::CLng(*machine.registry().ReadValue(sim::access::Options::kKey,
+                                                    "ShowWindowsInTaskbar")),
+            1);
+}
+
+TEST_F(AccessControl, AStartedAccessHasItsCodeWindowsClosed) {
+  // An Access that reopens the code windows its project was left with.
+  machine.processes().InstallProgram(
+      AccessExe(), [&](const sim::Processes::LaunchRequest& request) -> com::ObjectRef {
+        auto access = sim::access::StartAccess(
+            machine, {.file = Sales(), .workgroup = Workgroup(),
+                      .bypass_key = request.key_state == 16});
+        access->Documents()->OpenModule("Module1");
+        access->Documents()->OpenModule("Utilities");
+        return access;
+      });
+  auto project = SalesProject();
+  auto access = Reached(*project);
+  ASSERT_NE(access, nullptr);
+  auto windows = com::CObj(com::CObj(access->Call("VBE"))->Get("Windows"));
+  for (std::int32_t i = 1; i <= com::CLng(windows->Get("Count")); ++i)
+    EXPECT_NE(com::CLng(com::CObj(windows->Call("Item", {com::Variant(i)}))->Get("Type")), 0);
+  project->IProject_Deactivate();
+}
+
+TEST_F(AccessControl, AfterDeactivatingAndResettingANewAccessIsStarted) {
+  auto project = SalesProject();
+  auto first = Reached(*project);
+  ASSERT_NE(first, nullptr);
+  project->IProject_Deactivate();
+  project->IProject_ResetActivationFlags();
+  auto second = Reached(*project);
+  ASSERT_NE(second, nullptr);
+  EXPECT_NE(second, first);
+  EXPECT_EQ(machine.processes().Launches().size(), 2u);
+  project->IProject_Deactivate();
 }
 
 TEST_F(AccessControl, TheUsersAccessKeepsRunningAndItsOptionOff) {

@@ -47,6 +47,7 @@ Application::Application(Token, Machine& machine, Settings settings, std::unique
       logon_(std::move(logon)),
       main_(std::make_unique<MainWindow>(machine.windows())),
       editor_(std::make_unique<CodeEditor>(machine.windows())),
+      options_(machine.registry()),
       messages_served_(machine.windows().Posted().size()) {
   main_->Activate();
 }
