@@ -55,8 +55,10 @@ void PrintProperties(std::ostream& out, const std::vector<engine::PropertyValue>
                  .dump(-1, ' ', false, json::error_handler_t::replace)
           << '\n';
     } else {
-      out << path << " = " << (v.text ? "\"" + OneLine(v.value) + "\"" : v.value)
-          << (v.writable ? "" : "  (read-only)") << '\n';
+      out << path << " = ";
+      if (v.text) out << '"' << OneLine(v.value) << '"';
+      else out << v.value;
+      out << (v.writable ? "" : "  (read-only)") << '\n';
     }
   }
 }

@@ -16,7 +16,7 @@ constexpr std::int32_t kTypeMismatch = 13;
 constexpr std::int32_t kOverflow = 6;
 constexpr std::int32_t kInvalidUseOfNull = 94;
 
-std::string Trim(std::string_view s) {
+std::string TrimBlanksAndTabs(std::string_view s) {
   const auto first = s.find_first_not_of(" \t");
   if (first == std::string_view::npos) return "";
   const auto last = s.find_last_not_of(" \t");
@@ -26,7 +26,7 @@ std::string Trim(std::string_view s) {
 // Parses a numeric string as VB does: blanks around, a sign, digits with an
 // optional fraction and exponent, or &H / &O prefixed integers.
 bool ParseNumber(std::string_view text, double& out) {
-  const std::string s = Trim(text);
+  const std::string s = TrimBlanksAndTabs(text);
   if (s.empty()) return false;
   if (s.size() > 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h' || s[1] == 'O' || s[1] == 'o')) {
     const int base = (s[1] == 'H' || s[1] == 'h') ? 16 : 8;
@@ -180,7 +180,7 @@ float CSng(const Variant& v) {
 
 bool CBool(const Variant& v) {
   if (v.IsString()) {
-    std::string t = Trim(v.AsString());
+    std::string t = TrimBlanksAndTabs(v.AsString());
     for (char& c : t) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     if (t == "true") return true;
     if (t == "false") return false;

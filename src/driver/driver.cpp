@@ -11,7 +11,6 @@
 
 namespace driver {
 namespace {
-constexpr const char* kClass = "Driver";
 constexpr std::int32_t kLoadAtStartup = 3;
 }  // namespace
 

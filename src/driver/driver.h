@@ -14,6 +14,9 @@
 namespace driver {
 
 class Driver : public com::Dispatch, public IDriver {
+  // The class name that error contexts and traces report.
+  static constexpr const char* kClass = "Driver";
+
  public:
   static constexpr const char* kAddInKey =
       "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Office\\Access\\Addins\\tovrin.Connection";

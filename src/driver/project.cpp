@@ -20,7 +20,6 @@
 namespace driver {
 namespace {
 
-constexpr const char* kClass = "Project";
 constexpr std::uint32_t kOpenRetryMilliseconds = 2000;
 constexpr std::uint32_t kOpenRetryPause = 100;
 constexpr std::int32_t kPermissionDenied = 70;

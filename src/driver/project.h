@@ -28,6 +28,9 @@ class ImportSpecs;
 namespace driver {
 
 class Project : public com::Dispatch, public IProject {
+  // The class name that error contexts and traces report.
+  static constexpr const char* kClass = "Project";
+
  public:
   const com::TypeInfo& Members() const override;
 

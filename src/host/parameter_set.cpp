@@ -98,7 +98,9 @@ std::string ParameterSet::Text() const {
   std::string out;
   for (const Entry& e : entries_) {
     if (!out.empty()) out += ';';
-    out += Escape(e.key) + "=" + (e.secret ? "*" + Scramble(e.value) : Escape(e.value));
+    out.append(Escape(e.key)).append("=");
+    if (e.secret) out.append("*").append(Scramble(e.value));
+    else out.append(Escape(e.value));
   }
   return out;
 }

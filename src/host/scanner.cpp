@@ -109,7 +109,7 @@ std::string PathText(const std::vector<PathStep>& steps, const std::string& prop
   std::string text;
   for (const PathStep& step : steps) {
     text += step.member;
-    if (step.index) text += "(" + com::CStr(*step.index) + ")";
+    if (step.index) text.append("(").append(com::CStr(*step.index)).append(")");
     text += "/";
   }
   return text + property;

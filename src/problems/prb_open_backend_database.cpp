@@ -5,7 +5,6 @@
 #include "shared/vxhandler.h"
 
 namespace {
-constexpr const char* kClass = "prbOpenBackendDatabase";
 constexpr std::int32_t kDesignViewLock = 3734;
 }  // namespace
 

@@ -8,6 +8,9 @@
 #include "host/iproblem.h"
 
 class prbOpenBackendDatabase : public host::IProblem {
+  // The class name that error contexts and traces report.
+  static constexpr const char* kClass = "prbOpenBackendDatabase";
+
  public:
   void Initialize(const std::string& source_db_name, std::int32_t err_code,
                   const std::string& err_msg);

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr const char* kClass = "prbVerifyProcedureName";
-
 std::string Place(const std::string& module) {
   if (module.starts_with("Form_"))
     return "the module belonging to form '" + module.substr(5) + "'";

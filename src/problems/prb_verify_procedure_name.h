@@ -7,6 +7,9 @@
 #include "host/iproblem.h"
 
 class prbVerifyProcedureName : public host::IProblem {
+  // The class name that error contexts and traces report.
+  static constexpr const char* kClass = "prbVerifyProcedureName";
+
  public:
   void Initialize(const std::string& project_path, const std::string& module_name,
                   const std::string& procedure_name);

@@ -9,7 +9,6 @@
 #include "shared/vxhandler.h"
 
 namespace {
-constexpr const char* kClass = "prbVerifySystemRequirements";
 }
 
 void prbVerifySystemRequirements::Initialize(std::int32_t build) {
@@ -29,7 +28,8 @@ void prbVerifySystemRequirements::IProblem_SetParameters(
 
 std::string prbVerifySystemRequirements::IProblem_Task() {
   return vxhandler::Guard(kClass, "IProblem_Task", [] {
-    return std::string("VerifySystemRequirements('") + shared::kProjectName + "')";
+    std::string task = "VerifySystemRequirements('";
+    return task.append(shared::kProjectName).append("')");
   });
 }
 

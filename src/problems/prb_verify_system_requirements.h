@@ -7,6 +7,9 @@
 #include "host/iproblem.h"
 
 class prbVerifySystemRequirements : public host::IProblem {
+  // The class name that error contexts and traces report.
+  static constexpr const char* kClass = "prbVerifySystemRequirements";
+
  public:
   void Initialize(std::int32_t build);
 

@@ -8,12 +8,11 @@ std::string SolObtainOffice2000SR1Update::ISolution_Name() {
 }
 
 std::string SolObtainOffice2000SR1Update::ISolution_Description() {
-  return std::string(
-             "The original release of Access 2000 contained several bugs which could lead to") +
-         " performance degradation and/or data loss during a global find and replace operation." +
-         " These problems were corrected in Microsoft Office 2000 Service Release 1 (SR-1)." +
-         " For information about how to obtain and install Office 2000 SR-1," +
-         " please refer to article Q245025 in the Microsoft KnowledgeBase" +
+  return "The original release of Access 2000 contained several bugs which could lead to"
+         " performance degradation and/or data loss during a global find and replace operation."
+         " These problems were corrected in Microsoft Office 2000 Service Release 1 (SR-1)."
+         " For information about how to obtain and install Office 2000 SR-1,"
+         " please refer to article Q245025 in the Microsoft KnowledgeBase"
          " (support.microsoft.com)";
 }
 

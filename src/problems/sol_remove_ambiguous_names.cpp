@@ -3,7 +3,6 @@
 #include "shared/vxhandler.h"
 
 namespace {
-constexpr const char* kClass = "solRemoveAmbiguousNames";
 }
 
 std::string solRemoveAmbiguousNames::ISolution_Name() {
@@ -13,11 +12,12 @@ std::string solRemoveAmbiguousNames::ISolution_Name() {
 
 std::string solRemoveAmbiguousNames::ISolution_Description() {
   return vxhandler::Guard(kClass, "ISolution_Description", [] {
-    return std::string("You can edit your code to eliminate the ambiguous name(s).") +
-           "\r\n\r\n" + "1. Open your project using Access 2000." + "\r\n" +
-           "2. Open any module in design view." + "\r\n" +
-           "3. Open the Debug menu and select Compile." + "\r\n" +
-           "4. Correct any problems that the compiler identifies.";
+    return std::string(
+        "You can edit your code to eliminate the ambiguous name(s).\r\n\r\n"
+        "1. Open your project using Access 2000.\r\n"
+        "2. Open any module in design view.\r\n"
+        "3. Open the Debug menu and select Compile.\r\n"
+        "4. Correct any problems that the compiler identifies.");
   });
 }
 

@@ -4,6 +4,9 @@
 #include "host/isolution.h"
 
 class solRemoveAmbiguousNames : public host::ISolution {
+  // The class name that error contexts and traces report.
+  static constexpr const char* kClass = "solRemoveAmbiguousNames";
+
  public:
   void Initialize() {}
   std::string ISolution_Name() override;

@@ -6,7 +6,6 @@
 
 namespace ui {
 namespace {
-constexpr const char* kClass = "Connection";
 }
 
 const com::TypeInfo& Connection::Members() const {

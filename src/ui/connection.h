@@ -13,6 +13,9 @@
 namespace ui {
 
 class Connection : public com::Dispatch, public msaccess::IDTExtensibility2 {
+  // The class name that error contexts and traces report.
+  static constexpr const char* kClass = "Connection";
+
  public:
   static constexpr const char* kProgId = "tovrin.Connection";
 

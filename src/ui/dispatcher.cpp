@@ -11,8 +11,6 @@
 namespace ui {
 namespace {
 
-constexpr const char* kClass = "Dispatcher";
-
 platform::Windows& Windows() { return platform::System::Current().windows(); }
 
 template <class T>

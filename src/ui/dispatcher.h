@@ -21,6 +21,9 @@ class Project;
 namespace ui {
 
 class Dispatcher : public com::Dispatch {
+  // The class name that error contexts and traces report.
+  static constexpr const char* kClass = "Dispatcher";
+
  public:
   const com::TypeInfo& Members() const override;
 

@@ -65,8 +65,6 @@ std::size_t Lines(const std::string& text) {
   return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 
-}  // namespace
-
 TEST_F(CommandTest, SampleWritesTheApplicationAndEndsWithItsPath) {
   const std::string front = Sample();
   EXPECT_EQ(front, (temp_.path() / "app" / "sales.mdb").string());
@@ -176,3 +174,5 @@ TEST_F(CommandTest, NothingFoundIsExitOne) {
   EXPECT_EQ(r.code, 1);
   EXPECT_NE(r.out.find("0 match(es)"), std::string::npos);
 }
+
+}  // namespace

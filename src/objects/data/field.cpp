@@ -12,8 +12,6 @@
 namespace objects {
 namespace {
 
-constexpr const char* kClass = "Field";
-
 std::optional<FieldTypeConstants> FieldTypeOf(std::int16_t dao_type, std::int32_t attributes) {
   switch (dao_type) {
     case dao::dbText: return acText;

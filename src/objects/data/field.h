@@ -41,6 +41,9 @@ enum ControlTypeConstants : std::int32_t {
 };
 
 class Field : public com::Dispatch {
+  // The class name that error contexts and traces report.
+  static constexpr const char* kClass = "Field";
+
  public:
   const com::TypeInfo& Members() const override;
 

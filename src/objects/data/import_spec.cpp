@@ -8,7 +8,6 @@
 
 namespace objects {
 namespace {
-constexpr const char* kClass = "ImportSpec";
 constexpr std::int32_t kDelimited = 1;
 }  // namespace
 

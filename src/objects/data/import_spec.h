@@ -26,6 +26,9 @@ enum FileFormatConstants : std::int32_t { acFileFormatDelimited = 1, acFileForma
 enum FileTypeConstants : std::int32_t { acFileTypeANSI = 0, acFileTypePC8 = 1 };
 
 class ImportSpec : public ObjectBase {
+  // The class name that error contexts and traces report.
+  static constexpr const char* kClass = "ImportSpec";
+
  public:
   ImportSpec() : ObjectBase("ImportSpecs") {}
   const com::TypeInfo& Members() const override;

@@ -6,7 +6,6 @@
 
 namespace objects {
 namespace {
-constexpr const char* kClass = "ImportSpecColumn";
 constexpr std::int32_t kHasPositions = 1;
 }  // namespace
 

@@ -22,6 +22,9 @@ enum IndexTypeConstants : std::int32_t {
 using DataTypeConstants = dao::DataType;
 
 class ImportSpecColumn : public com::Dispatch {
+  // The class name that error contexts and traces report.
+  static constexpr const char* kClass = "ImportSpecColumn";
+
  public:
   const com::TypeInfo& Members() const override;
 

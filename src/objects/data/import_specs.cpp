@@ -9,7 +9,6 @@
 namespace objects {
 namespace {
 
-constexpr const char* kClass = "ImportSpecs";
 constexpr std::int32_t kImportSpecCode = 3;
 
 std::shared_ptr<dao::Document> FindDocument(dao::Documents& documents, const std::string& name) {

@@ -7,6 +7,9 @@
 namespace objects {
 
 class ImportSpecs : public CollectionBase {
+  // The class name that error contexts and traces report.
+  static constexpr const char* kClass = "ImportSpecs";
+
  public:
   const com::TypeInfo& Members() const override;
 

@@ -5,7 +5,6 @@
 
 namespace objects {
 namespace {
-constexpr const char* kClass = "Index";
 }
 
 const com::TypeInfo& Index::Members() const {

@@ -12,6 +12,9 @@ namespace objects {
 class Indexes;
 
 class Index : public com::Dispatch {
+  // The class name that error contexts and traces report.
+  static constexpr const char* kClass = "Index";
+
  public:
   const com::TypeInfo& Members() const override;
 

@@ -12,8 +12,6 @@
 namespace objects {
 namespace {
 
-constexpr const char* kClass = "Queries";
-
 std::int32_t TypeCode(std::int32_t masked_type) {
   switch (masked_type) {
     case dao::dbQSelect: return 14;

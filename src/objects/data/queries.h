@@ -7,6 +7,9 @@
 namespace objects {
 
 class Queries : public CollectionBase {
+  // The class name that error contexts and traces report.
+  static constexpr const char* kClass = "Queries";
+
  public:
   const com::TypeInfo& Members() const override;
 

@@ -11,7 +11,6 @@
 
 namespace objects {
 namespace {
-constexpr const char* kClass = "Query";
 constexpr std::int32_t kTypeMask = 240;
 }  // namespace
 

@@ -27,6 +27,9 @@ enum RecordLocksConstants : std::int32_t { acNoLocks = 0, acLockAllRecords = 1, 
 enum RecordSetTypeConstants : std::int32_t { acDynaset = 0, acInconsistent = 1, acSnapshot = 2 };
 
 class Query : public ObjectBase {
+  // The class name that error contexts and traces report.
+  static constexpr const char* kClass = "Query";
+
  public:
   Query() : ObjectBase("Queries") {}
   const com::TypeInfo& Members() const override;

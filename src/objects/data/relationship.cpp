@@ -4,7 +4,6 @@
 
 namespace objects {
 namespace {
-constexpr const char* kClass = "Relationship";
 }
 
 const com::TypeInfo& Relationship::Members() const {

@@ -11,6 +11,9 @@
 namespace objects {
 
 class Relationship : public ObjectBase {
+  // The class name that error contexts and traces report.
+  static constexpr const char* kClass = "Relationship";
+
  public:
   Relationship() : ObjectBase("Relationships") {}
   const com::TypeInfo& Members() const override;

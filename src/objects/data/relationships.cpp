@@ -12,7 +12,6 @@
 namespace objects {
 namespace {
 
-constexpr const char* kClass = "Relationships";
 constexpr std::int32_t kRelationshipCode = 17;
 
 // Relations of the clipboard, inherited from a linked database, or named by

@@ -6,6 +6,9 @@
 namespace objects {
 
 class Relationships : public CollectionBase {
+  // The class name that error contexts and traces report.
+  static constexpr const char* kClass = "Relationships";
+
  public:
   const com::TypeInfo& Members() const override;
 

@@ -13,7 +13,6 @@
 namespace objects {
 namespace {
 
-constexpr const char* kClass = "Table";
 constexpr std::int32_t kLinkBits = dao::dbAttachedTable | dao::dbAttachedODBC;
 // System-object, hidden, exclusive-link and saved-password bits.
 constexpr std::int32_t kKeptAttributes = static_cast<std::int32_t>(0x80030003u);

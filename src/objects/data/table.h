@@ -16,6 +16,9 @@ class Indexes;
 enum TableTypeConstants : std::int32_t { acBaseTable = 1, acLinkedTable = 4, acODBCTable = 6 };
 
 class Table : public ObjectBase {
+  // The class name that error contexts and traces report.
+  static constexpr const char* kClass = "Table";
+
  public:
   Table() : ObjectBase("Tables") {}
   const com::TypeInfo& Members() const override;

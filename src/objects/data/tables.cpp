@@ -11,7 +11,6 @@
 namespace objects {
 namespace {
 
-constexpr const char* kClass = "Tables";
 constexpr std::int32_t kLocalTable = 20;
 constexpr std::int32_t kHtmlTable = 21;
 constexpr std::int32_t kLinkedTable = 22;

@@ -6,6 +6,9 @@
 namespace objects {
 
 class Tables : public CollectionBase {
+  // The class name that error contexts and traces report.
+  static constexpr const char* kClass = "Tables";
+
  public:
   const com::TypeInfo& Members() const override;
 

@@ -18,9 +18,14 @@ std::int32_t LoadBehavior(Machine& machine, const std::string& key) {
 
 }  // namespace
 
+std::string AddIns::KeyOf(const std::string& prog_id) {
+  std::string key = kKey;
+  return key.append("\\").append(prog_id);
+}
+
 void AddIns::Load(Machine& machine, const com::ObjectRef& application) {
   for (const std::string& prog_id : machine.registry().SubKeys(kKey)) {
-    const std::string key = std::string(kKey) + "\\" + prog_id;
+    const std::string key = KeyOf(prog_id);
     if (LoadBehavior(machine, key) != kLoadAtStartup) continue;
     if (!Connect(machine, prog_id, application))
       machine.registry().WriteValue(key, "LoadBehavior", com::Variant(kNotLoaded));

@@ -22,6 +22,8 @@ namespace sim::access {
 class AddIns {
  public:
   static constexpr const char* kKey = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Office\\Access\\Addins";
+  // The registry key of one add-in's registration.
+  static std::string KeyOf(const std::string& prog_id);
 
   AddIns() = default;
   AddIns(const AddIns&) = delete;

@@ -9,7 +9,7 @@
 namespace sim::jet {
 namespace {
 
-constexpr const char* kColumns =
+constexpr const char* kFieldColumns =
     "SELECT id, table_id, position, name, type, size, attributes, required, allow_zero_length, "
     "default_value, validation_rule, validation_text FROM jet_fields ";
 
@@ -40,7 +40,7 @@ std::string DefaultText(const com::Variant& value) {
 
 std::vector<FieldRow> FieldStore::OfTable(std::int64_t table_id) {
   auto statement =
-      catalog_.db().Prepare(std::string(kColumns) + "WHERE table_id = ?1 ORDER BY position");
+      catalog_.db().Prepare(kFieldColumns, "WHERE table_id = ?1 ORDER BY position");
   statement.Bind(1, table_id);
   std::vector<FieldRow> rows;
   while (statement.Step()) rows.push_back(ReadRow(statement));
@@ -48,7 +48,7 @@ std::vector<FieldRow> FieldStore::OfTable(std::int64_t table_id) {
 }
 
 FieldRow FieldStore::Get(std::int64_t id) {
-  auto statement = catalog_.db().Prepare(std::string(kColumns) + "WHERE id = ?1");
+  auto statement = catalog_.db().Prepare(kFieldColumns, "WHERE id = ?1");
   statement.Bind(1, id);
   if (!statement.Step()) RaiseDao(kDaoObjectInvalid);
   return ReadRow(statement);
@@ -56,7 +56,7 @@ FieldRow FieldStore::Get(std::int64_t id) {
 
 std::optional<FieldRow> FieldStore::Find(std::int64_t table_id, const std::string& name) {
   auto statement =
-      catalog_.db().Prepare(std::string(kColumns) + "WHERE table_id = ?1 AND name = ?2");
+      catalog_.db().Prepare(kFieldColumns, "WHERE table_id = ?1 AND name = ?2");
   statement.BindAll(table_id, name);
   if (!statement.Step()) return std::nullopt;
   return ReadRow(statement);

@@ -7,7 +7,7 @@
 namespace sim::jet {
 namespace {
 
-constexpr const char* kColumns =
+constexpr const char* kIndexColumns =
     "SELECT id, table_id, name, is_primary, is_unique, clustered, ignore_nulls, required, "
     "is_foreign FROM jet_indexes ";
 
@@ -31,7 +31,7 @@ IndexRow IndexStore::ReadIndex(const SqliteStatement& row) {
 }
 
 std::vector<IndexRow> IndexStore::OfTable(std::int64_t table_id) {
-  auto statement = catalog_.db().Prepare(std::string(kColumns) + "WHERE table_id = ?1 ORDER BY id");
+  auto statement = catalog_.db().Prepare(kIndexColumns, "WHERE table_id = ?1 ORDER BY id");
   statement.Bind(1, table_id);
   std::vector<IndexRow> rows;
   while (statement.Step()) rows.push_back(ReadIndex(statement));
@@ -39,7 +39,7 @@ std::vector<IndexRow> IndexStore::OfTable(std::int64_t table_id) {
 }
 
 IndexRow IndexStore::Get(std::int64_t id) {
-  auto statement = catalog_.db().Prepare(std::string(kColumns) + "WHERE id = ?1");
+  auto statement = catalog_.db().Prepare(kIndexColumns, "WHERE id = ?1");
   statement.Bind(1, id);
   if (!statement.Step()) RaiseDao(kDaoObjectInvalid);
   return ReadIndex(statement);

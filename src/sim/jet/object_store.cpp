@@ -5,10 +5,10 @@
 namespace sim::jet {
 namespace {
 
-constexpr const char* kColumns =
+constexpr const char* kObjectColumns =
     "SELECT id, parent_id, name, type, flags, owner, date_create, date_update FROM jet_objects ";
 
-ObjectRow ReadRow(const SqliteStatement& row) {
+ObjectRow ReadObject(const SqliteStatement& row) {
   return ObjectRow{row.Int(0),
                    row.Int(1),
                    row.Text(2),
@@ -22,26 +22,26 @@ ObjectRow ReadRow(const SqliteStatement& row) {
 }  // namespace
 
 ObjectRow ObjectStore::Get(std::int64_t id) {
-  auto statement = catalog_.db().Prepare(std::string(kColumns) + "WHERE id = ?1");
+  auto statement = catalog_.db().Prepare(kObjectColumns, "WHERE id = ?1");
   statement.Bind(1, id);
   if (!statement.Step()) RaiseDao(kDaoObjectInvalid);
-  return ReadRow(statement);
+  return ReadObject(statement);
 }
 
 std::optional<ObjectRow> ObjectStore::Find(std::int64_t parent_id, const std::string& name) {
   auto statement =
-      catalog_.db().Prepare(std::string(kColumns) + "WHERE parent_id = ?1 AND name = ?2");
+      catalog_.db().Prepare(kObjectColumns, "WHERE parent_id = ?1 AND name = ?2");
   statement.BindAll(parent_id, name);
   if (!statement.Step()) return std::nullopt;
-  return ReadRow(statement);
+  return ReadObject(statement);
 }
 
 std::vector<ObjectRow> ObjectStore::Children(std::int64_t parent_id) {
   auto statement =
-      catalog_.db().Prepare(std::string(kColumns) + "WHERE parent_id = ?1 ORDER BY name, id");
+      catalog_.db().Prepare(kObjectColumns, "WHERE parent_id = ?1 ORDER BY name, id");
   statement.Bind(1, parent_id);
   std::vector<ObjectRow> rows;
-  while (statement.Step()) rows.push_back(ReadRow(statement));
+  while (statement.Step()) rows.push_back(ReadObject(statement));
   return rows;
 }
 

@@ -15,7 +15,7 @@ SqliteStatement PrepareFor(Catalog& catalog, const std::string& sql, const Prope
   return statement;
 }
 
-PropertySpec ReadRow(const SqliteStatement& row) {
+PropertySpec ReadProperty(const SqliteStatement& row) {
   return PropertySpec{row.Text(0), static_cast<std::int16_t>(row.Int(1)), row.Typed(2, 3),
                       row.Bool(4)};
 }
@@ -43,7 +43,7 @@ std::vector<PropertySpec> PropertyStore::List(const PropertyKey& key) {
                                   kOwner + " ORDER BY position",
                               key);
   std::vector<PropertySpec> properties;
-  while (statement.Step()) properties.push_back(ReadRow(statement));
+  while (statement.Step()) properties.push_back(ReadProperty(statement));
   return properties;
 }
 
@@ -55,7 +55,7 @@ std::optional<PropertySpec> PropertyStore::Find(const PropertyKey& key, const st
                               key);
   statement.Bind(4, name);
   if (!statement.Step()) return std::nullopt;
-  return ReadRow(statement);
+  return ReadProperty(statement);
 }
 
 void PropertyStore::Add(const PropertyKey& key, const PropertySpec& property) {

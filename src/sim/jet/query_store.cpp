@@ -9,7 +9,7 @@
 namespace sim::jet {
 namespace {
 
-constexpr const char* kColumns =
+constexpr const char* kQueryColumns =
     "SELECT o.id, q.sql, q.connect, q.max_records, q.odbc_timeout, q.returns_records, "
     "q.log_messages, q.fail_on_error, q.record_locks FROM jet_queries q JOIN jet_objects o ON "
     "o.id = q.object_id ";
@@ -35,7 +35,7 @@ bool ApplySetting(QueryRow& row, const PropertySpec& property) {
 }  // namespace
 
 std::vector<QueryRow> QueryStore::All() {
-  auto statement = catalog_.db().Prepare(std::string(kColumns) + "ORDER BY o.name, o.id");
+  auto statement = catalog_.db().Prepare(kQueryColumns, "ORDER BY o.name, o.id");
   std::vector<std::int64_t> ids;
   while (statement.Step()) ids.push_back(statement.Int(0));
   std::vector<QueryRow> rows;
@@ -44,14 +44,14 @@ std::vector<QueryRow> QueryStore::All() {
 }
 
 std::optional<QueryRow> QueryStore::Find(const std::string& name) {
-  auto statement = catalog_.db().Prepare(std::string(kColumns) + "WHERE o.name = ?1");
+  auto statement = catalog_.db().Prepare(kQueryColumns, "WHERE o.name = ?1");
   statement.Bind(1, name);
   if (!statement.Step()) return std::nullopt;
   return Get(statement.Int(0));
 }
 
 QueryRow QueryStore::Get(std::int64_t id) {
-  auto statement = catalog_.db().Prepare(std::string(kColumns) + "WHERE o.id = ?1");
+  auto statement = catalog_.db().Prepare(kQueryColumns, "WHERE o.id = ?1");
   statement.Bind(1, id);
   if (!statement.Step()) RaiseDao(kDaoObjectInvalid);
   return QueryRow{ObjectStore(catalog_).Get(id),

@@ -84,6 +84,13 @@ SqliteStatement SqliteConnection::Prepare(const std::string& sql) {
   return SqliteStatement(*this, statement, true);
 }
 
+SqliteStatement SqliteConnection::Prepare(std::string_view head, std::string_view tail) {
+  std::string sql;
+  sql.reserve(head.size() + tail.size());
+  sql.append(head).append(tail);
+  return Prepare(sql);
+}
+
 void SqliteConnection::Recycle(sqlite3_stmt* statement) const {
   constexpr std::size_t kMostKept = 512;
   sqlite3_reset(statement);

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 #include "sim/jet/sqlite_statement.h"
@@ -37,6 +38,8 @@ class SqliteConnection {
   void Execute(const std::string& sql);
   // Statements of the store's own SQL are kept once prepared and used again.
   SqliteStatement Prepare(const std::string& sql);
+  // The same for a statement kept in two pieces: a shared head and its own tail.
+  SqliteStatement Prepare(std::string_view head, std::string_view tail);
   // Takes back a statement from Prepare when its user is done with it.
   void Recycle(sqlite3_stmt* statement) const;
   // Nothing when SQLite refuses the text, or when more than one statement

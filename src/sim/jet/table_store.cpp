@@ -15,7 +15,7 @@
 namespace sim::jet {
 namespace {
 
-constexpr const char* kColumns =
+constexpr const char* kTableColumns =
     "SELECT o.id, t.attributes, t.connect, t.source_table, t.validation_rule, "
     "t.validation_text, IFNULL(t.storage, '') FROM jet_tables t JOIN jet_objects o ON "
     "o.id = t.object_id ";
@@ -30,7 +30,7 @@ std::string DatabaseOf(const std::string& connect) {
 }  // namespace
 
 std::vector<TableRow> TableStore::All() {
-  auto statement = catalog_.db().Prepare(std::string(kColumns) + "ORDER BY o.name, o.id");
+  auto statement = catalog_.db().Prepare(kTableColumns, "ORDER BY o.name, o.id");
   std::vector<std::int64_t> ids;
   while (statement.Step()) ids.push_back(statement.Int(0));
   std::vector<TableRow> rows;
@@ -39,14 +39,14 @@ std::vector<TableRow> TableStore::All() {
 }
 
 std::optional<TableRow> TableStore::Find(const std::string& name) {
-  auto statement = catalog_.db().Prepare(std::string(kColumns) + "WHERE o.name = ?1");
+  auto statement = catalog_.db().Prepare(kTableColumns, "WHERE o.name = ?1");
   statement.Bind(1, name);
   if (!statement.Step()) return std::nullopt;
   return Get(statement.Int(0));
 }
 
 TableRow TableStore::Get(std::int64_t id) {
-  auto statement = catalog_.db().Prepare(std::string(kColumns) + "WHERE o.id = ?1");
+  auto statement = catalog_.db().Prepare(kTableColumns, "WHERE o.id = ?1");
   statement.Bind(1, id);
   if (!statement.Step()) RaiseDao(kDaoObjectInvalid);
   return TableRow{ObjectStore(catalog_).Get(id),

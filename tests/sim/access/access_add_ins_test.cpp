@@ -45,7 +45,7 @@ class RecordingAddIn : public com::Dispatch, public msaccess::IDTExtensibility2 
 class AccessAddIns : public AccessTest {
  protected:
   static std::string Key(const std::string& prog_id) {
-    return std::string(sim::access::AddIns::kKey) + "\\" + prog_id;
+    return sim::access::AddIns::KeyOf(prog_id);
   }
   void Register(sim::Machine& on, const std::string& prog_id, std::int32_t load_behavior) {
     on.registry().CreateKey(Key(prog_id));

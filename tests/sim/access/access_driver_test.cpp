@@ -15,7 +15,7 @@ class AccessDriver : public AccessTest {
   AccessDriver() {
     machine.classes().RegisterClass(ui::Connection::kProgId,
                                     [] { return std::make_shared<ui::Connection>(); });
-    const std::string key = std::string(sim::access::AddIns::kKey) + "\\" + ui::Connection::kProgId;
+    const std::string key = sim::access::AddIns::KeyOf(ui::Connection::kProgId);
     machine.registry().CreateKey(key);
     machine.registry().WriteValue(key, "LoadBehavior", com::Variant(3));
   }
