@@ -25,9 +25,14 @@ struct Member {
   MemberKind kind = MemberKind::Property;
   std::function<Variant(Dispatch&, std::span<const Variant>)> get;  // property get or call
   std::function<void(Dispatch&, const Variant&)> let;
+  // When the property exists only on some objects of the class (a field's
+  // Size only on text fields), whether this object has it. Reading it on one
+  // that has not raises the class's "undefined property" error.
+  std::function<bool(Dispatch&)> defined;
 
   bool CanGet() const { return static_cast<bool>(get); }
   bool CanLet() const { return static_cast<bool>(let); }
+  bool IsDefinedOn(Dispatch& object) const { return !defined || defined(object); }
 };
 
 class TypeInfo {
@@ -175,8 +180,28 @@ class TypeBuilder {
                if (args.size() != 1) RaiseVb(450);
                return ValueTraits<Bare<R>>::To((Self_(d).*method)(ValueTraits<Bare<A>>::From(args[0])));
              },
-             nullptr};
+             nullptr, nullptr};
     members_.push_back(std::move(m));
+    return *this;
+  }
+  // A method without arguments or result (for example Close).
+  template <class Self>
+  TypeBuilder& Action(std::string name, void (Self::*method)()) {
+    members_.push_back(Member{std::move(name), VarType::Empty, MemberKind::Method,
+                              [method](Dispatch& d, std::span<const Variant> args) -> Variant {
+                                if (!args.empty()) RaiseVb(450);
+                                (Self_(d).*method)();
+                                return Variant();
+                              },
+                              nullptr, nullptr});
+    return *this;
+  }
+  // Publishes the condition under which the member added last exists.
+  template <class Condition>
+  TypeBuilder& When(Condition condition) {
+    members_.back().defined = [condition](Dispatch& d) -> bool {
+      return (Self_(d).*condition)();
+    };
     return *this;
   }
   // A member with hand-written accessors, for members whose types vary.
@@ -207,7 +232,7 @@ class TypeBuilder {
                    std::function<Variant(Dispatch&, std::span<const Variant>)> get,
                    std::function<void(Dispatch&, const Variant&)> let) {
     members_.push_back(Member{std::move(name), type, MemberKind::Property, std::move(get),
-                              std::move(let)});
+                              std::move(let), nullptr});
     return *this;
   }
 

@@ -53,7 +53,13 @@ void Scanner::Walk(ScanSink& sink, const std::string& collection, const std::str
   for (const com::Member& member : object.Members().Members()) {
     if (member.kind != com::MemberKind::Property || !member.CanGet()) continue;
     com::Variant value;
-    if (auto error = com::Capture([&] { value = member.get(object, {}); })) {
+    bool defined = true;
+    auto error = com::Capture([&] {
+      defined = member.IsDefinedOn(object);
+      if (defined) value = member.get(object, {});
+    });
+    if (!defined) continue;
+    if (error) {
       if (error->Number() != kUndefinedProperty)
         sink.OnError({collection, object_name, steps, member.name, *error});
       continue;

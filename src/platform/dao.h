@@ -112,6 +112,10 @@ class Collection {
 // The Properties of an object: by name a missing one raises 3270.
 class Properties : public Collection<Property> {
  public:
+  // As Item by name, but nothing when the object has no such property: the
+  // usual way to ask for an application-defined property, which most
+  // objects do not have, without an error.
+  virtual std::shared_ptr<Property> Find(const std::string& name) = 0;
   virtual void Append(std::shared_ptr<Property> property) = 0;
   // Deleting a built-in property raises 3384; a missing one 3265.
   virtual void Delete(const std::string& name) = 0;

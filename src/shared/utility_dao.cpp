@@ -9,8 +9,6 @@
 namespace Utility {
 namespace {
 
-constexpr std::int32_t kPropertyNotFound = 3270;
-
 std::shared_ptr<dao::Property> FindProperty(dao::Properties& properties, const std::string& name) {
   std::shared_ptr<dao::Property> found;
   if (com::Capture([&] { found = properties.Item(name); })) return nullptr;
@@ -45,14 +43,8 @@ void SetAppDefined(dao::PropertyOwner& object, dao::Properties& properties,
 com::Variant GetAppDefinedProperty(dao::Properties& properties, const std::string& name,
                                    const com::Variant& default_value) {
   return vxhandler::Guard("Utility", "GetAppDefinedProperty", [&] {
-    com::Variant result = default_value;
-    auto error = com::Capture([&] {
-      auto property = properties.Item(name);
-      if (!property->Inherited()) result = property->Value();
-    });
-    if (error && error->Number() != kPropertyNotFound)
-      com::Raise(error->Number(), error->Description());
-    return error ? default_value : result;
+    auto property = properties.Find(name);
+    return property && !property->Inherited() ? property->Value() : default_value;
   });
 }
 

@@ -119,6 +119,8 @@ TEST_F(FieldsTest, EachFieldHasExactlyThePropertiesOfItsTypeAndDisplayControl) {
       const bool expect_defined =
           std::find(defined.begin(), defined.end(), property) != defined.end();
       auto error = com::Capture([&] { field->Get(property); });
+      EXPECT_EQ(field->Members().Find(property)->IsDefinedOn(*field), expect_defined)
+          << row.field << "." << property << ": the member table says otherwise";
       if (expect_defined) {
         EXPECT_FALSE(error) << row.field << "." << property << ": " << error->Description();
       } else {

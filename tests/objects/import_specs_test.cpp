@@ -78,6 +78,10 @@ TEST_F(ImportSpecsTest, SeparatorAndQualifierExistOnlyForDelimitedFiles) {
   EXPECT_EQ(delimited->FieldSeparator(), ",");
   EXPECT_EQ(delimited->TextQualifier(), "\"");
   EXPECT_EQ(delimited->DateDelimiter(), "/");
+  for (const char* property : {"FieldSeparator", "TextQualifier"}) {
+    EXPECT_FALSE(fixed->Members().Find(property)->IsDefinedOn(*fixed)) << property;
+    EXPECT_TRUE(delimited->Members().Find(property)->IsDefinedOn(*delimited)) << property;
+  }
 }
 
 TEST_F(ImportSpecsTest, StartAndWidthNeedAttributesBitOne) {
@@ -92,6 +96,10 @@ TEST_F(ImportSpecsTest, StartAndWidthNeedAttributesBitOne) {
   auto code = Get("Bob's Fixed", 1)->Columns()->Item(com::Variant("Code"));
   EXPECT_EQ(code->Start(), 1);
   EXPECT_EQ(code->Width(), 4);
+  for (const char* property : {"Start", "Width"}) {
+    EXPECT_FALSE(id->Members().Find(property)->IsDefinedOn(*id)) << property;
+    EXPECT_TRUE(code->Members().Find(property)->IsDefinedOn(*code)) << property;
+  }
 }
 
 TEST_F(ImportSpecsTest, ARejectedDelimiterLeavesTheRowUntouched) {

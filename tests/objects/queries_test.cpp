@@ -103,6 +103,8 @@ TEST_F(QueriesTest, EachQueryTypeHasItsOwnProperties) {
       const bool expect_defined =
           std::find(defined.begin(), defined.end(), property) != defined.end();
       auto error = com::Capture([&] { query->Get(property); });
+      EXPECT_EQ(query->Members().Find(property)->IsDefinedOn(*query), expect_defined)
+          << row.query << "." << property << ": the member table says otherwise";
       if (expect_defined) {
         EXPECT_FALSE(error) << row.query << "." << property << ": " << error->Description();
       } else {

@@ -160,6 +160,14 @@ TEST_F(TablesTest, ATableShowsItsFieldsIndexesAndLink) {
   EXPECT_EQ(customers->Description(), "");  // inherited from the backend: not the table's own
   EXPECT_EQ(customers->GetFields()->Item(com::Variant("Name"))->Description(), "");
   EXPECT_EQ(ErrorOf([&] { customers->GetIndexes(); }).Number(), -32749);
+  // The scanner reads the same conditions from the member table.
+  for (const auto& table : {orders, customers}) {
+    const bool linked = table == customers;
+    const com::TypeInfo& members = table->Members();
+    EXPECT_EQ(members.Find("Connect")->IsDefinedOn(*table), linked);
+    EXPECT_EQ(members.Find("SourceTableName")->IsDefinedOn(*table), linked);
+    EXPECT_EQ(members.Find("Indexes")->IsDefinedOn(*table), !linked);
+  }
   customers->IObject_SetMode(0);
   EXPECT_EQ(ErrorOf([&] { customers->Connect(); }).Number(), 91);  // closed: no handle
 }

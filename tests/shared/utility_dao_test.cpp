@@ -16,6 +16,7 @@ class FailingProperties : public dao::Properties {
   std::int32_t Count() override { return 0; }
   std::shared_ptr<dao::Property> Item(std::int32_t) override { Fail(); }
   std::shared_ptr<dao::Property> Item(const std::string&) override { Fail(); }
+  std::shared_ptr<dao::Property> Find(const std::string&) override { Fail(); }
   void Refresh() override {}
   void Append(std::shared_ptr<dao::Property>) override {}
   void Delete(const std::string&) override {}

@@ -41,29 +41,49 @@ const com::TypeInfo& Field::Members() const {
   static const com::TypeInfo info =
       com::TypeBuilder<Field>(kClass)
           .Property("AllowZeroLength", &Field::AllowZeroLength, &Field::SetAllowZeroLength)
+          .When(&Field::IsTextLike)
           .Property("BoundColumn", &Field::BoundColumn, &Field::SetBoundColumn)
+          .When(&Field::IsLookup)
           .Property("Caption", &Field::Caption, &Field::SetCaption)
           .Property("ColumnCount", &Field::ColumnCount, &Field::SetColumnCount)
+          .When(&Field::IsLookup)
           .Property("ColumnHeads", &Field::ColumnHeads, &Field::SetColumnHeads)
+          .When(&Field::IsLookup)
           .Property("ColumnWidths", &Field::ColumnWidths, &Field::SetColumnWidths)
+          .When(&Field::IsLookup)
           .Property("DecimalPlaces", &Field::DecimalPlaces, &Field::SetDecimalPlaces)
+          .When(&Field::IsNumber)
           .Property("DefaultValue", &Field::DefaultValue, &Field::SetDefaultValue)
+          .When(&Field::IsEditable)
           .Property("Description", &Field::Description, &Field::SetDescription)
           .Get("DisplayControl", &Field::DisplayControl)
+          .When(&Field::HasDisplayControl)
           .Get("FieldType", &Field::FieldType)
           .Property("Format", &Field::Format, &Field::SetFormat)
+          .When(&Field::IsFormattable)
           .Property("InputMask", &Field::InputMask, &Field::SetInputMask)
+          .When(&Field::IsMaskable)
           .Property("LimitToList", &Field::LimitToList, &Field::SetLimitToList)
+          .When(&Field::IsComboBox)
           .Property("ListRows", &Field::ListRows, &Field::SetListRows)
+          .When(&Field::IsComboBox)
           .Property("ListWidth", &Field::ListWidth, &Field::SetListWidth)
+          .When(&Field::IsComboBox)
           .Property("Name", &Field::Name, &Field::SetName)
           .Property("Precision", &Field::Precision, &Field::SetPrecision)
+          .When(&Field::IsDecimal)
           .Property("Required", &Field::Required, &Field::SetRequired)
+          .When(&Field::CanBeRequired)
           .Property("RowSource", &Field::RowSource, &Field::SetRowSource)
+          .When(&Field::IsLookup)
           .Property("RowSourceType", &Field::RowSourceType, &Field::SetRowSourceType)
+          .When(&Field::IsLookup)
           .Get("Size", &Field::Size)
+          .When(&Field::IsText)
           .Property("ValidationRule", &Field::ValidationRule, &Field::SetValidationRule)
+          .When(&Field::IsEditable)
           .Property("ValidationText", &Field::ValidationText, &Field::SetValidationText)
+          .When(&Field::IsEditable)
           .Build();
   return info;
 }
@@ -85,7 +105,11 @@ bool Field::Initialize(std::shared_ptr<Fields> parent, std::shared_ptr<dao::Fiel
     }
     type_ = *type;
     display_control_ = com::ValueOr<std::int32_t>(
-        [&] { return com::CLng(properties_->Item("DisplayControl")->Value()); }, -1);
+        [&] {
+          const auto display_control = properties_->Find("DisplayControl");
+          return display_control ? com::CLng(display_control->Value()) : -1;
+        },
+        -1);
     return true;
   });
 }
@@ -108,13 +132,28 @@ dao::Properties& Field::Props() {
   return *properties_;
 }
 
-bool Field::IsLookup() const {
-  return display_control_ == acListBox || display_control_ == acComboBox;
-}
-
 bool Field::TypeIn(std::initializer_list<FieldTypeConstants> types) const {
   return std::find(types.begin(), types.end(), type_) != types.end();
 }
+
+bool Field::IsText() const { return type_ == acText; }
+bool Field::IsTextLike() const { return TypeIn({acText, acMemo, acHyperlink}); }
+bool Field::IsNumber() const {
+  return TypeIn({acByte, acInteger, acLongInteger, acSingle, acDouble, acCurrency, acDecimal});
+}
+bool Field::IsDecimal() const { return type_ == acDecimal; }
+bool Field::IsEditable() const { return !TypeIn({acReplicationID, acAutoNumber, acOLEObject}); }
+bool Field::IsFormattable() const { return !TypeIn({acReplicationID, acOLEObject}); }
+bool Field::IsMaskable() const {
+  return TypeIn({acText, acByte, acInteger, acLongInteger, acSingle, acDouble, acDateTime,
+                 acCurrency, acDecimal});
+}
+bool Field::CanBeRequired() const { return type_ != acAutoNumber; }
+bool Field::HasDisplayControl() const { return display_control_ != -1; }
+bool Field::IsLookup() const {
+  return display_control_ == acListBox || display_control_ == acComboBox;
+}
+bool Field::IsComboBox() const { return display_control_ == acComboBox; }
 
 com::Variant Field::Item(const char* name) { return Props().Item(name)->Value(); }
 
@@ -132,7 +171,7 @@ void Field::SetAppDefined(const char* name, std::int16_t type, const std::string
 }
 
 bool Field::AllowZeroLength() {
-  Require(TypeIn({acText, acMemo, acHyperlink}));
+  Require(IsTextLike());
   return Dao().AllowZeroLength();
 }
 void Field::SetAllowZeroLength(bool value) { Dao().SetAllowZeroLength(value); }
@@ -167,13 +206,13 @@ void Field::SetColumnWidths(const std::string& value) {
 }
 
 std::uint8_t Field::DecimalPlaces() {
-  Require(TypeIn({acByte, acInteger, acLongInteger, acSingle, acDouble, acCurrency, acDecimal}));
+  Require(IsNumber());
   return com::CByte(Item("DecimalPlaces"));
 }
 void Field::SetDecimalPlaces(std::uint8_t value) { SetItem("DecimalPlaces", value); }
 
 com::Variant Field::DefaultValue() {
-  Require(!TypeIn({acReplicationID, acAutoNumber, acOLEObject}));
+  Require(IsEditable());
   return Dao().DefaultValue();
 }
 void Field::SetDefaultValue(const com::Variant& value) { Dao().SetDefaultValue(value); }
@@ -184,21 +223,20 @@ void Field::SetDescription(const std::string& value) {
 }
 
 ControlTypeConstants Field::DisplayControl() {
-  Require(display_control_ != -1);
+  Require(HasDisplayControl());
   return static_cast<ControlTypeConstants>(display_control_);
 }
 
 FieldTypeConstants Field::FieldType() { return type_; }
 
 std::string Field::Format() {
-  Require(!TypeIn({acReplicationID, acOLEObject}));
+  Require(IsFormattable());
   return AppDefined("Format");
 }
 void Field::SetFormat(const std::string& value) { SetAppDefined("Format", dao::dbText, value); }
 
 std::string Field::InputMask() {
-  Require(TypeIn({acText, acByte, acInteger, acLongInteger, acSingle, acDouble, acDateTime,
-                  acCurrency, acDecimal}));
+  Require(IsMaskable());
   return AppDefined("InputMask");
 }
 void Field::SetInputMask(const std::string& value) {
@@ -206,19 +244,19 @@ void Field::SetInputMask(const std::string& value) {
 }
 
 bool Field::LimitToList() {
-  Require(display_control_ == acComboBox);
+  Require(IsComboBox());
   return com::CBool(Item("LimitToList"));
 }
 void Field::SetLimitToList(bool value) { SetItem("LimitToList", value); }
 
 std::int16_t Field::ListRows() {
-  Require(display_control_ == acComboBox);
+  Require(IsComboBox());
   return com::CInt(Item("ListRows"));
 }
 void Field::SetListRows(std::int16_t value) { SetItem("ListRows", value); }
 
 std::string Field::ListWidth() {
-  Require(display_control_ == acComboBox);
+  Require(IsComboBox());
   return com::CStr(Item("ListWidth"));
 }
 void Field::SetListWidth(const std::string& value) { SetItem("ListWidth", value); }
@@ -232,13 +270,13 @@ void Field::SetName(const std::string& name) {
 }
 
 std::uint8_t Field::Precision() {
-  Require(type_ == acDecimal);
+  Require(IsDecimal());
   return com::CByte(Item("CollatingOrder"));
 }
 void Field::SetPrecision(std::uint8_t value) { SetItem("CollatingOrder", value); }
 
 bool Field::Required() {
-  Require(type_ != acAutoNumber);
+  Require(CanBeRequired());
   return Dao().Required();
 }
 void Field::SetRequired(bool value) { Dao().SetRequired(value); }
@@ -260,18 +298,18 @@ void Field::SetRowSourceType(const std::string& value) {
 }
 
 std::int32_t Field::Size() {
-  Require(type_ == acText);
+  Require(IsText());
   return Dao().Size();
 }
 
 std::string Field::ValidationRule() {
-  Require(!TypeIn({acReplicationID, acAutoNumber, acOLEObject}));
+  Require(IsEditable());
   return Dao().ValidationRule();
 }
 void Field::SetValidationRule(const std::string& value) { Dao().SetValidationRule(value); }
 
 std::string Field::ValidationText() {
-  Require(!TypeIn({acReplicationID, acAutoNumber, acOLEObject}));
+  Require(IsEditable());
   return Dao().ValidationText();
 }
 void Field::SetValidationText(const std::string& value) { Dao().SetValidationText(value); }

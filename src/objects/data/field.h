@@ -100,8 +100,19 @@ class Field : public com::Dispatch {
  private:
   dao::Field& Dao();
   dao::Properties& Props();
-  bool IsLookup() const;
   bool TypeIn(std::initializer_list<FieldTypeConstants> types) const;
+  // Which properties the field has, by its type and its display control.
+  bool IsText() const;
+  bool IsTextLike() const;
+  bool IsNumber() const;
+  bool IsDecimal() const;
+  bool IsEditable() const;
+  bool IsFormattable() const;
+  bool IsMaskable() const;
+  bool CanBeRequired() const;
+  bool HasDisplayControl() const;
+  bool IsLookup() const;
+  bool IsComboBox() const;
   com::Variant Item(const char* name);
   void SetItem(const char* name, const com::Variant& value);
   std::string AppDefined(const char* name);

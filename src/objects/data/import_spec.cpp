@@ -23,10 +23,12 @@ const com::TypeInfo& ImportSpec::Members() const {
           .Property("DateOrder", &ImportSpec::DateOrder, &ImportSpec::SetDateOrder)
           .Property("DecimalSymbol", &ImportSpec::DecimalSymbol, &ImportSpec::SetDecimalSymbol)
           .Property("FieldSeparator", &ImportSpec::FieldSeparator, &ImportSpec::SetFieldSeparator)
+          .When(&ImportSpec::IsDelimited)
           .Property("FileFormat", &ImportSpec::FileFormat, &ImportSpec::SetFileFormat)
           .Property("FileType", &ImportSpec::FileType, &ImportSpec::SetFileType)
           .Property("StartRow", &ImportSpec::StartRow, &ImportSpec::SetStartRow)
           .Property("TextQualifier", &ImportSpec::TextQualifier, &ImportSpec::SetTextQualifier)
+          .When(&ImportSpec::IsDelimited)
           .Property("TimeDelimiter", &ImportSpec::TimeDelimiter, &ImportSpec::SetTimeDelimiter)
           .Get("Columns", &ImportSpec::Columns)
           .Build();
@@ -93,8 +95,10 @@ void ImportSpec::SetCharacter(const char* property, const char* column, const st
   cached = value;
 }
 
+bool ImportSpec::IsDelimited() const { return spec_type_ == kDelimited; }
+
 void ImportSpec::RequireDelimited() const {
-  if (spec_type_ != kDelimited) validation::RaiseUndefinedProperty();
+  if (!IsDelimited()) validation::RaiseUndefinedProperty();
 }
 
 void ImportSpec::SetName(const std::string& name) {

@@ -72,6 +72,8 @@ class ImportSpec : public ObjectBase {
   // Validates a one-character property, writes it, and keeps it.
   void SetCharacter(const char* property, const char* column, const std::string& value,
                     std::string& cached);
+  // Only a delimited specification has a field separator and a text qualifier.
+  bool IsDelimited() const;
   void RequireDelimited() const;
 
   std::shared_ptr<driver::Project> project_;

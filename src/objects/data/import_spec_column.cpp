@@ -15,7 +15,9 @@ const com::TypeInfo& ImportSpecColumn::Members() const {
           .Property("Name", &ImportSpecColumn::Name, &ImportSpecColumn::SetName)
           .Property("DataType", &ImportSpecColumn::DataType, &ImportSpecColumn::SetDataType)
           .Property("Start", &ImportSpecColumn::Start, &ImportSpecColumn::SetStart)
+          .When(&ImportSpecColumn::HasPositions)
           .Property("Width", &ImportSpecColumn::Width, &ImportSpecColumn::SetWidth)
+          .When(&ImportSpecColumn::HasPositions)
           .Property("IndexType", &ImportSpecColumn::IndexType, &ImportSpecColumn::SetIndexType)
           .Property("Skip", &ImportSpecColumn::Skip, &ImportSpecColumn::SetSkip)
           .Build();
@@ -50,8 +52,10 @@ void ImportSpecColumn::SetValue(const std::string& column, const com::Variant& v
               column, value, kClass);
 }
 
+bool ImportSpecColumn::HasPositions() const { return (attributes_ & kHasPositions) != 0; }
+
 void ImportSpecColumn::RequirePositions() const {
-  if (!(attributes_ & kHasPositions)) validation::RaiseUndefinedProperty();
+  if (!HasPositions()) validation::RaiseUndefinedProperty();
 }
 
 // The row is found by the name it has before the change.

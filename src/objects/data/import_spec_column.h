@@ -47,6 +47,8 @@ class ImportSpecColumn : public com::Dispatch {
 
  private:
   void SetValue(const std::string& column, const com::Variant& value);
+  // Only a column of a fixed-width specification has a start and a width.
+  bool HasPositions() const;
   void RequirePositions() const;
 
   std::shared_ptr<dao::Database> database_;

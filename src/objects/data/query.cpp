@@ -19,20 +19,31 @@ const com::TypeInfo& Query::Members() const {
       com::TypeBuilder<Query>(kClass)
           .Property("Name", &Query::Name, &Query::SetName)
           .Get("Fields", &Query::GetFields)
+          .When(&Query::HasFields)
           .Property("Connect", &Query::Connect, &Query::SetConnect)
+          .When(&Query::IsPassThrough)
           .Property("Description", &Query::Description, &Query::SetDescription)
           .Property("FailOnError", &Query::FailOnError, &Query::SetFailOnError)
+          .When(&Query::HasFailOnError)
           .Property("Filter", &Query::Filter, &Query::SetFilter)
+          .When(&Query::IsSelect)
           .Property("LogMessages", &Query::LogMessages, &Query::SetLogMessages)
+          .When(&Query::IsPassThrough)
           .Property("MaxRecords", &Query::MaxRecords, &Query::SetMaxRecords)
+          .When(&Query::HasMaxRecords)
           .Property("ODBCTimeout", &Query::ODBCTimeout, &Query::SetODBCTimeout)
           .Property("OrderBy", &Query::OrderBy, &Query::SetOrderBy)
+          .When(&Query::IsSelect)
           .Get("QueryType", &Query::QueryType)
           .Property("RecordLocks", &Query::RecordLocks, &Query::SetRecordLocks)
+          .When(&Query::HasRecordLocks)
           .Property("RecordsetType", &Query::RecordsetType, &Query::SetRecordsetType)
+          .When(&Query::HasRecordsetType)
           .Property("ReturnsRecords", &Query::ReturnsRecords, &Query::SetReturnsRecords)
+          .When(&Query::IsPassThrough)
           .Property("SQL", &Query::SQL, &Query::SetSQL)
           .Property("UseTransaction", &Query::UseTransaction, &Query::SetUseTransaction)
+          .When(&Query::IsAction)
           .Build();
   return info;
 }
@@ -91,10 +102,33 @@ void Query::DropReferences() {
   project_.reset();
 }
 
-void Query::RequireType(std::initializer_list<std::int32_t> types) {
+// The open query's definition first (91 when closed), then its kind.
+void Query::Require(bool defined) {
   Def();
-  if (std::find(types.begin(), types.end(), type_) == types.end())
-    validation::RaiseUndefinedProperty();
+  if (!defined) validation::RaiseUndefinedProperty();
+}
+
+bool Query::TypeIn(std::initializer_list<std::int32_t> types) const {
+  return std::find(types.begin(), types.end(), type_) != types.end();
+}
+
+bool Query::HasFields() const {
+  return TypeIn({dbQSelect, dbQUpdate, dbQAppend, dbQMakeTable, dbQSetOperation});
+}
+bool Query::IsPassThrough() const { return TypeIn({dbQSQLPassThrough}); }
+bool Query::HasFailOnError() const { return TypeIn({dbQDelete, dbQUpdate}); }
+bool Query::IsSelect() const { return TypeIn({dbQSelect}); }
+bool Query::HasMaxRecords() const {
+  return TypeIn({dbQSelect, dbQSQLPassThrough, dbQSetOperation});
+}
+bool Query::HasRecordLocks() const {
+  return TypeIn(
+      {dbQSelect, dbQCrosstab, dbQDelete, dbQUpdate, dbQAppend, dbQMakeTable, dbQSetOperation});
+}
+bool Query::IsAction() const { return TypeIn({dbQDelete, dbQUpdate, dbQAppend, dbQMakeTable}); }
+bool Query::HasRecordsetType() const {
+  const std::int32_t masked = type_ & kTypeMask;
+  return masked == dbQSelect || masked == dbQCrosstab;
 }
 
 com::Variant Query::AppDefined(const char* name, const com::Variant& default_value) {
@@ -117,7 +151,7 @@ void Query::SetName(const std::string& name) {
 
 std::shared_ptr<Fields> Query::GetFields() {
   return vxhandler::Guard(kClass, "Fields", [&] {
-    RequireType({dbQSelect, dbQUpdate, dbQAppend, dbQMakeTable, dbQSetOperation});
+    Require(HasFields());
     if (!fields_) {
       fields_ = std::make_shared<Fields>();
       if (!exclude_fields_) fields_->Initialize(Def().GetFields());
@@ -127,7 +161,7 @@ std::shared_ptr<Fields> Query::GetFields() {
 }
 
 std::string Query::Connect() {
-  RequireType({dbQSQLPassThrough});
+  Require(IsPassThrough());
   return Def().Connect();
 }
 void Query::SetConnect(const std::string& value) {
@@ -141,25 +175,25 @@ void Query::SetDescription(const std::string& value) {
 }
 
 bool Query::FailOnError() {
-  RequireType({dbQDelete, dbQUpdate});
+  Require(HasFailOnError());
   return com::CBool(Props().Item("FailOnError")->Value());
 }
 void Query::SetFailOnError(bool value) { Props().Item("FailOnError")->SetValue(value); }
 
 std::string Query::Filter() {
-  RequireType({dbQSelect});
+  Require(IsSelect());
   return com::CStr(AppDefined("Filter", ""));
 }
 void Query::SetFilter(const std::string& value) { SetAppDefined("Filter", dao::dbMemo, value, ""); }
 
 bool Query::LogMessages() {
-  RequireType({dbQSQLPassThrough});
+  Require(IsPassThrough());
   return com::CBool(Props().Item("LogMessages")->Value());
 }
 void Query::SetLogMessages(bool value) { Props().Item("LogMessages")->SetValue(value); }
 
 std::int32_t Query::MaxRecords() {
-  RequireType({dbQSelect, dbQSQLPassThrough, dbQSetOperation});
+  Require(HasMaxRecords());
   return Def().MaxRecords();
 }
 void Query::SetMaxRecords(std::int32_t value) { Def().SetMaxRecords(value); }
@@ -168,7 +202,7 @@ std::int32_t Query::ODBCTimeout() { return Def().ODBCTimeout(); }
 void Query::SetODBCTimeout(std::int32_t value) { Def().SetODBCTimeout(com::CInt(value)); }
 
 std::string Query::OrderBy() {
-  RequireType({dbQSelect});
+  Require(IsSelect());
   return com::CStr(AppDefined("OrderBy", ""));
 }
 void Query::SetOrderBy(const std::string& value) {
@@ -181,8 +215,7 @@ QueryTypeConstants Query::QueryType() {
 }
 
 RecordLocksConstants Query::RecordLocks() {
-  RequireType({dbQSelect, dbQCrosstab, dbQDelete, dbQUpdate, dbQAppend, dbQMakeTable,
-               dbQSetOperation});
+  Require(HasRecordLocks());
   return static_cast<RecordLocksConstants>(com::CLng(Props().Item("RecordLocks")->Value()));
 }
 void Query::SetRecordLocks(RecordLocksConstants value) {
@@ -190,9 +223,7 @@ void Query::SetRecordLocks(RecordLocksConstants value) {
 }
 
 RecordSetTypeConstants Query::RecordsetType() {
-  Def();
-  const std::int32_t masked = type_ & kTypeMask;
-  if (masked != dbQSelect && masked != dbQCrosstab) validation::RaiseUndefinedProperty();
+  Require(HasRecordsetType());
   return static_cast<RecordSetTypeConstants>(
       com::CLng(AppDefined("RecordsetType", std::int16_t{0})));
 }
@@ -203,7 +234,7 @@ void Query::SetRecordsetType(RecordSetTypeConstants value) {
 }
 
 bool Query::ReturnsRecords() {
-  RequireType({dbQSQLPassThrough});
+  Require(IsPassThrough());
   return com::CBool(Props().Item("ReturnsRecords")->Value());
 }
 void Query::SetReturnsRecords(bool value) { Props().Item("ReturnsRecords")->SetValue(value); }
@@ -215,7 +246,7 @@ void Query::SetSQL(const std::string& value) {
 }
 
 bool Query::UseTransaction() {
-  RequireType({dbQDelete, dbQUpdate, dbQAppend, dbQMakeTable});
+  Require(IsAction());
   return com::CBool(AppDefined("UseTransaction", false));
 }
 void Query::SetUseTransaction(bool value) {

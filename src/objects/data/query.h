@@ -78,7 +78,17 @@ class Query : public ObjectBase {
   dao::QueryDef& Def();
   dao::Properties& Props();
   // Raises "Undefined property." unless the query's DAO type is one of these.
-  void RequireType(std::initializer_list<std::int32_t> types);
+  void Require(bool defined);
+  bool TypeIn(std::initializer_list<std::int32_t> types) const;
+  // Which properties the query has, by its kind (known while it is open).
+  bool HasFields() const;
+  bool IsPassThrough() const;
+  bool HasFailOnError() const;
+  bool IsSelect() const;
+  bool HasMaxRecords() const;
+  bool HasRecordLocks() const;
+  bool HasRecordsetType() const;
+  bool IsAction() const;
   com::Variant AppDefined(const char* name, const com::Variant& default_value);
   void SetAppDefined(const char* name, std::int16_t type, const com::Variant& value,
                      const com::Variant& default_value);

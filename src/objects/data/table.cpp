@@ -28,12 +28,15 @@ const com::TypeInfo& Table::Members() const {
       com::TypeBuilder<Table>(kClass)
           .Property("Name", &Table::Name, &Table::SetName)
           .Get("Indexes", &Table::GetIndexes)
+          .When(&Table::IsLocal)
           .Get("Fields", &Table::GetFields)
           .Property("Connect", &Table::Connect, &Table::SetConnect)
+          .When(&Table::IsLinked)
           .Property("Description", &Table::Description, &Table::SetDescription)
           .Property("Filter", &Table::Filter, &Table::SetFilter)
           .Property("OrderBy", &Table::OrderBy, &Table::SetOrderBy)
           .Property("SourceTableName", &Table::SourceTableName, &Table::SetSourceTableName)
+          .When(&Table::IsLinked)
           .Get("TableType", &Table::TableType)
           .Property("ValidationRule", &Table::ValidationRule, &Table::SetValidationRule)
           .Property("ValidationText", &Table::ValidationText, &Table::SetValidationText)
@@ -66,6 +69,7 @@ dao::Properties& Table::Props() {
 }
 
 bool Table::IsLinked() { return (Def().Attributes() & kLinkBits) != 0; }
+bool Table::IsLocal() { return !IsLinked(); }
 
 void Table::Open(std::int32_t mode) {
   if (mode == driver::kModeUpdate) {
@@ -110,7 +114,7 @@ void Table::SetName(const std::string& name) {
 
 std::shared_ptr<Indexes> Table::GetIndexes() {
   return vxhandler::Guard(kClass, "Indexes", [&] {
-    if (IsLinked()) validation::RaiseUndefinedProperty();
+    if (!IsLocal()) validation::RaiseUndefinedProperty();
     if (!indexes_) {
       indexes_ = std::make_shared<Indexes>();
       indexes_->Initialize(Def().GetIndexes());

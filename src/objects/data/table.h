@@ -58,7 +58,9 @@ class Table : public ObjectBase {
  private:
   dao::TableDef& Def();
   dao::Properties& Props();
+  // A linked table has a Connect and a SourceTableName; a local one Indexes.
   bool IsLinked();
+  bool IsLocal();
   std::string AppDefined(const char* name);
   void SetAppDefined(const char* name, const std::string& value);
   void TearDownSubCollections();

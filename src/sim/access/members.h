@@ -38,7 +38,7 @@ com::Member Method(std::string name, Body body) {
           [body](com::Dispatch& self, Args args) -> com::Variant {
             return body(static_cast<T&>(self), args);
           },
-          nullptr};
+          nullptr, nullptr};
 }
 
 }  // namespace sim::access

@@ -11,12 +11,7 @@ const com::TypeInfo& VbeWindow::Members() const {
           .Get("Type", &VbeWindow::Type)
           .Get("Visible", &VbeWindow::Visible)
           .Get("hWnd", &VbeWindow::hWnd)
-          .Custom({"Close", com::VarType::Empty, com::MemberKind::Method,
-                   [](com::Dispatch& self, std::span<const com::Variant>) {
-                     static_cast<VbeWindow&>(self).Close();
-                     return com::Variant();
-                   },
-                   nullptr})
+          .Action("Close", &VbeWindow::Close)
           .Build();
   return info;
 }

@@ -20,12 +20,7 @@ const com::TypeInfo& Database::Members() const {
   static const com::TypeInfo info =
       com::TypeBuilder<Database>("Database")
           .Get("Name", &Database::Name)
-          .Custom({"Close", com::VarType::Empty, com::MemberKind::Method,
-                   [](com::Dispatch& self, std::span<const com::Variant>) {
-                     static_cast<Database&>(self).Close();
-                     return com::Variant();
-                   },
-                   nullptr})
+          .Action("Close", &Database::Close)
           .Build();
   return info;
 }

@@ -42,11 +42,17 @@ std::shared_ptr<dao::Property> Properties::Item(std::int32_t position) {
 }
 
 std::shared_ptr<dao::Property> Properties::Item(const std::string& name) {
+  auto property = Find(name);
+  if (!property) RaiseDao(kDaoPropertyNotFound);
+  return property;
+}
+
+std::shared_ptr<dao::Property> Properties::Find(const std::string& name) {
   if (auto spec = BuiltIn(name)) return std::make_shared<BuiltInProperty>(std::move(*spec));
   const auto key = host_->StoredKey();
-  if (!key) RaiseDao(kDaoPropertyNotFound);
+  if (!key) return nullptr;
   const auto stored = PropertyStore(*catalog_).Find(*key, name);
-  if (!stored) RaiseDao(kDaoPropertyNotFound);
+  if (!stored) return nullptr;
   return std::make_shared<StoredProperty>(catalog_, *key, stored->name);
 }
 

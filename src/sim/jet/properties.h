@@ -23,6 +23,7 @@ class Properties : public dao::Properties {
   std::shared_ptr<dao::Property> Item(std::int32_t position) override;
   // 3270 when the object has no property of that name.
   std::shared_ptr<dao::Property> Item(const std::string& name) override;
+  std::shared_ptr<dao::Property> Find(const std::string& name) override;
   void Refresh() override {}
   // 3367 when the name is taken; 3219 for a property not made by
   // CreateProperty, or while the object is not part of a collection.

@@ -36,12 +36,7 @@ const com::TypeInfo& Workspace::Members() const {
       com::TypeBuilder<Workspace>("Workspace")
           .Get("Name", &Workspace::Name)
           .Get("UserName", &Workspace::UserName)
-          .Custom({"Close", com::VarType::Empty, com::MemberKind::Method,
-                   [](com::Dispatch& self, std::span<const com::Variant>) {
-                     static_cast<Workspace&>(self).Close();
-                     return com::Variant();
-                   },
-                   nullptr})
+          .Action("Close", &Workspace::Close)
           .Build();
   return info;
 }
