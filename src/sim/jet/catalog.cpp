@@ -1,6 +1,7 @@
 #include "sim/jet/catalog.h"
 
 #include "sim/jet/dao_errors.h"
+#include "sim/jet/definition_cache.h"
 #include "sim/jet/sqlite_transaction.h"
 
 namespace sim::jet {
@@ -10,7 +11,10 @@ Catalog::Catalog(std::unique_ptr<SqliteConnection> connection, platform::Clock& 
     : connection_(std::move(connection)),
       clock_(clock),
       account_(std::move(account)),
-      lease_(std::move(lease)) {}
+      lease_(std::move(lease)),
+      definitions_(std::make_unique<DefinitionCache>()) {}
+
+Catalog::~Catalog() = default;
 
 SqliteConnection& Catalog::db() {
   if (!connection_) RaiseDao(kDaoObjectInvalid);

@@ -17,6 +17,8 @@
 
 namespace sim::jet {
 
+struct DefinitionCache;
+
 class Catalog {
  public:
   struct Account {
@@ -26,12 +28,15 @@ class Catalog {
 
   Catalog(std::unique_ptr<SqliteConnection> connection, platform::Clock& clock, Account account,
           std::unique_ptr<SessionLease> lease = nullptr);
+  ~Catalog();
 
   SqliteConnection& db();
   com::Date Now() { return clock_.Now(); }
   platform::Clock& clock() { return clock_; }
   const Account& account() const { return account_; }
   bool read_only();
+  // The definitions this connection has read, kept until the file changes.
+  DefinitionCache& definitions() { return *definitions_; }
 
   // Runs the work as one transaction (or inside the one already running);
   // raises 3027 on a database opened read-only.
@@ -48,6 +53,7 @@ class Catalog {
   Account account_;
   std::unique_ptr<SessionLease> lease_;
   int write_depth_ = 0;
+  std::unique_ptr<DefinitionCache> definitions_;
 };
 
 }  // namespace sim::jet

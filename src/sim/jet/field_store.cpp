@@ -1,5 +1,7 @@
 #include "sim/jet/field_store.h"
 
+#include "sim/jet/definition_cache.h"
+
 #include "platform/dao.h"
 #include "sim/jet/dao_errors.h"
 #include "sim/jet/dao_value.h"
@@ -48,10 +50,12 @@ std::vector<FieldRow> FieldStore::OfTable(std::int64_t table_id) {
 }
 
 FieldRow FieldStore::Get(std::int64_t id) {
-  auto statement = catalog_.db().Prepare(kFieldColumns, "WHERE id = ?1");
-  statement.Bind(1, id);
-  if (!statement.Step()) RaiseDao(kDaoObjectInvalid);
-  return ReadRow(statement);
+  return catalog_.definitions().fields.Get(id, catalog_.db().Generation(), [&] {
+    auto statement = catalog_.db().Prepare(kFieldColumns, "WHERE id = ?1");
+    statement.Bind(1, id);
+    if (!statement.Step()) RaiseDao(kDaoObjectInvalid);
+    return ReadRow(statement);
+  });
 }
 
 std::optional<FieldRow> FieldStore::Find(std::int64_t table_id, const std::string& name) {

@@ -1,5 +1,7 @@
 #include "sim/jet/object_store.h"
 
+#include "sim/jet/definition_cache.h"
+
 #include "sim/jet/dao_errors.h"
 
 namespace sim::jet {
@@ -22,10 +24,12 @@ ObjectRow ReadObject(const SqliteStatement& row) {
 }  // namespace
 
 ObjectRow ObjectStore::Get(std::int64_t id) {
-  auto statement = catalog_.db().Prepare(kObjectColumns, "WHERE id = ?1");
-  statement.Bind(1, id);
-  if (!statement.Step()) RaiseDao(kDaoObjectInvalid);
-  return ReadObject(statement);
+  return catalog_.definitions().objects.Get(id, catalog_.db().Generation(), [&] {
+    auto statement = catalog_.db().Prepare(kObjectColumns, "WHERE id = ?1");
+    statement.Bind(1, id);
+    if (!statement.Step()) RaiseDao(kDaoObjectInvalid);
+    return ReadObject(statement);
+  });
 }
 
 std::optional<ObjectRow> ObjectStore::Find(std::int64_t parent_id, const std::string& name) {

@@ -1,6 +1,8 @@
 #include "sim/jet/property_store.h"
 
+#include "com/text.h"
 #include "sim/jet/dao_errors.h"
+#include "sim/jet/definition_cache.h"
 #include "sim/jet/dao_value.h"
 #include "sim/jet/object_store.h"
 
@@ -36,26 +38,27 @@ void Insert(Catalog& catalog, const PropertyKey& key, const PropertySpec& proper
 
 }  // namespace
 
-std::vector<PropertySpec> PropertyStore::List(const PropertyKey& key) {
-  auto statement = PrepareFor(catalog_,
-                              std::string("SELECT name, type, value, value_type, inherited FROM "
-                                          "jet_properties WHERE ") +
-                                  kOwner + " ORDER BY position",
-                              key);
-  std::vector<PropertySpec> properties;
-  while (statement.Step()) properties.push_back(ReadProperty(statement));
-  return properties;
+const std::vector<PropertySpec>& PropertyStore::Read(const PropertyKey& key) {
+  const DefinitionCache::OwnerKey owner{static_cast<std::int16_t>(key.kind), key.id,
+                                        com::UCase(key.member)};
+  return catalog_.definitions().properties.Get(owner, catalog_.db().Generation(), [&] {
+    auto statement = PrepareFor(catalog_,
+                                "SELECT name, type, value, value_type, inherited FROM "
+                                "jet_properties WHERE owner_kind = ?1 AND owner_id = ?2 AND "
+                                "owner_member = ?3 ORDER BY position",
+                                key);
+    std::vector<PropertySpec> properties;
+    while (statement.Step()) properties.push_back(ReadProperty(statement));
+    return properties;
+  });
 }
 
+std::vector<PropertySpec> PropertyStore::List(const PropertyKey& key) { return Read(key); }
+
 std::optional<PropertySpec> PropertyStore::Find(const PropertyKey& key, const std::string& name) {
-  auto statement = PrepareFor(catalog_,
-                              std::string("SELECT name, type, value, value_type, inherited FROM "
-                                          "jet_properties WHERE ") +
-                                  kOwner + " AND name = ?4",
-                              key);
-  statement.Bind(4, name);
-  if (!statement.Step()) return std::nullopt;
-  return ReadProperty(statement);
+  for (const PropertySpec& property : Read(key))
+    if (com::EqualsNoCase(property.name, name)) return property;
+  return std::nullopt;
 }
 
 void PropertyStore::Add(const PropertyKey& key, const PropertySpec& property) {

@@ -41,6 +41,8 @@ class PropertyStore {
   void ReplaceInherited(const PropertyKey& key, const std::vector<PropertySpec>& properties);
 
  private:
+  // The owner's properties as this connection last read them.
+  const std::vector<PropertySpec>& Read(const PropertyKey& key);
   void TouchOwner(const PropertyKey& key);
 
   Catalog& catalog_;

@@ -1,5 +1,7 @@
 #include "sim/jet/query_store.h"
 
+#include "sim/jet/definition_cache.h"
+
 #include "com/text.h"
 #include "sim/jet/dao_errors.h"
 #include "sim/jet/jet_file.h"
@@ -51,18 +53,20 @@ std::optional<QueryRow> QueryStore::Find(const std::string& name) {
 }
 
 QueryRow QueryStore::Get(std::int64_t id) {
-  auto statement = catalog_.db().Prepare(kQueryColumns, "WHERE o.id = ?1");
-  statement.Bind(1, id);
-  if (!statement.Step()) RaiseDao(kDaoObjectInvalid);
-  return QueryRow{ObjectStore(catalog_).Get(id),
-                  statement.Text(1),
-                  statement.Text(2),
-                  static_cast<std::int32_t>(statement.Int(3)),
-                  static_cast<std::int16_t>(statement.Int(4)),
-                  statement.Bool(5),
-                  statement.Bool(6),
-                  statement.Bool(7),
-                  static_cast<std::uint8_t>(statement.Int(8))};
+  return catalog_.definitions().queries.Get(id, catalog_.db().Generation(), [&] {
+    auto statement = catalog_.db().Prepare(kQueryColumns, "WHERE o.id = ?1");
+    statement.Bind(1, id);
+    if (!statement.Step()) RaiseDao(kDaoObjectInvalid);
+    return QueryRow{ObjectStore(catalog_).Get(id),
+                    statement.Text(1),
+                    statement.Text(2),
+                    static_cast<std::int32_t>(statement.Int(3)),
+                    static_cast<std::int16_t>(statement.Int(4)),
+                    statement.Bool(5),
+                    statement.Bool(6),
+                    statement.Bool(7),
+                    static_cast<std::uint8_t>(statement.Int(8))};
+  });
 }
 
 std::int64_t QueryStore::Insert(const QuerySpec& spec, const std::string& owner) {

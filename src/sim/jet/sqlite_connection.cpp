@@ -2,6 +2,10 @@
 
 #include <sqlite3.h>
 
+#include <filesystem>
+#include <map>
+#include <mutex>
+
 #include "com/error.h"
 #include "com/text.h"
 #include "sim/jet/dao_errors.h"
@@ -43,12 +47,33 @@ std::string FileUri(const std::string& path) {
   return uri + "?cache=shared";
 }
 
+// The write generation of each open file, shared by the connections to it.
+// Values are drawn from one counter, so a value is never seen twice.
+std::atomic<std::uint64_t> next_generation{1};
+
+std::shared_ptr<std::atomic<std::uint64_t>> FileGeneration(const std::string& path) {
+  static std::mutex guard;
+  static std::map<std::string, std::weak_ptr<std::atomic<std::uint64_t>>> files;
+  std::error_code error;
+  auto canonical = std::filesystem::weakly_canonical(path, error);
+  const std::string key = error ? path : canonical.string();
+  std::lock_guard lock(guard);
+  std::erase_if(files, [](const auto& entry) { return entry.second.expired(); });
+  auto& entry = files[key];
+  auto generation = entry.lock();
+  if (!generation) {
+    generation = std::make_shared<std::atomic<std::uint64_t>>(next_generation++);
+    entry = generation;
+  }
+  return generation;
+}
+
 }  // namespace
 
 void SqliteConnection::Closer::operator()(sqlite3* db) const { sqlite3_close(db); }
 
 SqliteConnection::SqliteConnection(const std::string& path, Mode mode)
-    : path_(path), read_only_(mode == Mode::ReadOnly) {
+    : path_(path), read_only_(mode == Mode::ReadOnly), generation_(FileGeneration(path)) {
   sqlite3* db = nullptr;
   const int result =
       sqlite3_open_v2(FileUri(path).c_str(), &db, OpenFlags(mode) | SQLITE_OPEN_URI, nullptr);
@@ -64,8 +89,11 @@ SqliteConnection::SqliteConnection(const std::string& path, Mode mode)
 
 void SqliteConnection::Execute(const std::string& sql) {
   const int result = sqlite3_exec(db_.get(), sql.c_str(), nullptr, nullptr, nullptr);
+  NoteWrite();
   if (result != SQLITE_OK) Fail(result);
 }
+
+void SqliteConnection::NoteWrite() const { *generation_ = next_generation++; }
 
 SqliteConnection::~SqliteConnection() {
   for (auto& [sql, statement] : idle_) sqlite3_finalize(statement);

@@ -6,6 +6,8 @@
 // case, as Jet compares names and text.
 
 #include <cstdint>
+#include <atomic>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -55,6 +57,14 @@ class SqliteConnection {
   // Raises the DAO error for a failed SQLite call.
   [[noreturn]] void Fail(int result) const;
 
+  // Changes whenever any connection of this process writes to the file, or
+  // ends a transaction; what was read while it had one value may be kept
+  // while it keeps it. Other processes cannot write meanwhile: the file
+  // stays locked by this process while any connection to it is open.
+  std::uint64_t Generation() const { return *generation_; }
+  // Called after every statement that may have written.
+  void NoteWrite() const;
+
  private:
   struct Closer {
     void operator()(sqlite3* db) const;
@@ -63,6 +73,7 @@ class SqliteConnection {
   std::string path_;
   bool read_only_;
   std::unique_ptr<sqlite3, Closer> db_;
+  std::shared_ptr<std::atomic<std::uint64_t>> generation_;  // shared by the file's connections
   mutable std::unordered_multimap<std::string, sqlite3_stmt*> idle_;  // by SQL text
 };
 

@@ -71,6 +71,7 @@ SqliteStatement& SqliteStatement::BindTyped(int value_index, int type_index,
 
 bool SqliteStatement::Step() {
   const int result = sqlite3_step(statement_.get());
+  if (!ReadOnly()) connection_->NoteWrite();
   if (result == SQLITE_ROW) return true;
   if (result == SQLITE_DONE) return false;
   connection_->Fail(sqlite3_extended_errcode(sqlite3_db_handle(statement_.get())));

@@ -1,5 +1,7 @@
 #include "sim/jet/table_store.h"
 
+#include "sim/jet/definition_cache.h"
+
 #include <algorithm>
 
 #include "com/text.h"
@@ -46,16 +48,18 @@ std::optional<TableRow> TableStore::Find(const std::string& name) {
 }
 
 TableRow TableStore::Get(std::int64_t id) {
-  auto statement = catalog_.db().Prepare(kTableColumns, "WHERE o.id = ?1");
-  statement.Bind(1, id);
-  if (!statement.Step()) RaiseDao(kDaoObjectInvalid);
-  return TableRow{ObjectStore(catalog_).Get(id),
-                  static_cast<std::int32_t>(statement.Int(1)),
-                  statement.Text(2),
-                  statement.Text(3),
-                  statement.Text(4),
-                  statement.Text(5),
-                  statement.Text(6)};
+  return catalog_.definitions().tables.Get(id, catalog_.db().Generation(), [&] {
+    auto statement = catalog_.db().Prepare(kTableColumns, "WHERE o.id = ?1");
+    statement.Bind(1, id);
+    if (!statement.Step()) RaiseDao(kDaoObjectInvalid);
+    return TableRow{ObjectStore(catalog_).Get(id),
+                    static_cast<std::int32_t>(statement.Int(1)),
+                    statement.Text(2),
+                    statement.Text(3),
+                    statement.Text(4),
+                    statement.Text(5),
+                    statement.Text(6)};
+  });
 }
 
 std::int64_t TableStore::Insert(const TableSpec& spec, const std::string& owner,
