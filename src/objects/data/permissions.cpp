@@ -18,7 +18,11 @@ DesignPermissions GetDesignPermissions(dao::Document& document, driver::Project&
     p.write = false;
   } else if (p.write) {
     const std::int32_t status = com::ValueOr<std::int32_t>(
-        [&] { return com::CLng(scc_source.GetProperties()->Item("SccStatus")->Value()); }, 0);
+        [&] {
+          const auto scc_status = scc_source.GetProperties()->Find("SccStatus");
+          return scc_status ? com::CLng(scc_status->Value()) : 0;
+        },
+        0);
     if (status != 0 && !(status & kCheckedOut)) p.write = false;
   }
   return p;

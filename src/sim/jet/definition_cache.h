@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "sim/jet/database_builder.h"
@@ -27,6 +28,8 @@ struct DefinitionCache {
   RowMemo<std::int64_t, FieldRow> fields;
   RowMemo<std::int64_t, QueryRow> queries;
   RowMemo<OwnerKey, std::vector<PropertySpec>> properties;
+  // An object's permissions for an account (upper-cased).
+  RowMemo<std::pair<std::int64_t, std::string>, std::int32_t> permissions;
 };
 
 }  // namespace sim::jet

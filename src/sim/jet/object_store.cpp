@@ -1,5 +1,6 @@
 #include "sim/jet/object_store.h"
 
+#include "com/text.h"
 #include "sim/jet/definition_cache.h"
 
 #include "sim/jet/dao_errors.h"
@@ -109,10 +110,13 @@ void ObjectStore::Delete(std::int64_t id) {
 }
 
 std::int32_t ObjectStore::Permissions(std::int64_t id, const std::string& account) {
-  auto statement = catalog_.db().Prepare(
-      "SELECT permissions FROM jet_permissions WHERE object_id = ?1 AND account = ?2");
-  statement.BindAll(id, account);
-  return statement.Step() ? static_cast<std::int32_t>(statement.Int(0)) : 0;
+  const auto key = std::make_pair(id, com::UCase(account));
+  return catalog_.definitions().permissions.Get(key, catalog_.db().Generation(), [&] {
+    auto statement = catalog_.db().Prepare(
+        "SELECT permissions FROM jet_permissions WHERE object_id = ?1 AND account = ?2");
+    statement.BindAll(id, account);
+    return statement.Step() ? static_cast<std::int32_t>(statement.Int(0)) : 0;
+  });
 }
 
 void ObjectStore::SetPermissions(std::int64_t id, const std::string& account,

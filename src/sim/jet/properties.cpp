@@ -1,7 +1,5 @@
 #include "sim/jet/properties.h"
 
-#include <algorithm>
-
 #include "com/text.h"
 #include "sim/jet/built_in_property.h"
 #include "sim/jet/dao_errors.h"
@@ -11,24 +9,25 @@ namespace sim::jet {
 
 std::vector<std::shared_ptr<dao::Property>> Properties::All() {
   std::vector<std::shared_ptr<dao::Property>> all;
-  for (auto& spec : host_->BuiltIns()) all.push_back(std::make_shared<BuiltInProperty>(spec));
+  for (auto& spec : BuiltIns()) all.push_back(std::make_shared<BuiltInProperty>(spec));
   if (const auto key = host_->StoredKey())
     for (const auto& stored : PropertyStore(*catalog_).List(*key))
       all.push_back(std::make_shared<StoredProperty>(catalog_, *key, stored.name));
   return all;
 }
 
-std::optional<BuiltInSpec> Properties::BuiltIn(const std::string& name) {
-  if (host_->FixedBuiltInNames()) {
-    if (!fixed_names_) {
-      fixed_names_.emplace();
-      for (const auto& spec : host_->BuiltIns()) fixed_names_->push_back(com::UCase(spec.name));
-    }
-    const std::string wanted = com::UCase(name);
-    if (std::find(fixed_names_->begin(), fixed_names_->end(), wanted) == fixed_names_->end())
-      return std::nullopt;
+const std::vector<BuiltInSpec>& Properties::BuiltIns() {
+  const bool stale = !host_->FixedBuiltInNames() &&
+                     built_ins_generation_ != catalog_->db().Generation();
+  if (!built_ins_ || stale) {
+    built_ins_generation_ = catalog_->db().Generation();
+    built_ins_ = host_->BuiltIns();
   }
-  for (auto& spec : host_->BuiltIns())
+  return *built_ins_;
+}
+
+std::optional<BuiltInSpec> Properties::BuiltIn(const std::string& name) {
+  for (const auto& spec : BuiltIns())
     if (com::EqualsNoCase(spec.name, name)) return spec;
   return std::nullopt;
 }

@@ -32,12 +32,15 @@ class Properties : public dao::Properties {
 
  private:
   std::vector<std::shared_ptr<dao::Property>> All();
+  // The host's built-in properties, asked for again only when they can have
+  // changed: never for most hosts, after the file has changed for a query.
+  const std::vector<BuiltInSpec>& BuiltIns();
   std::optional<BuiltInSpec> BuiltIn(const std::string& name);
 
   std::shared_ptr<Catalog> catalog_;
   std::shared_ptr<PropertyHost> host_;
-  // The upper-cased built-in names of a host whose names are fixed, once read.
-  std::optional<std::vector<std::string>> fixed_names_;
+  std::optional<std::vector<BuiltInSpec>> built_ins_;
+  std::uint64_t built_ins_generation_ = 0;
 };
 
 }  // namespace sim::jet

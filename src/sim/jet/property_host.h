@@ -25,8 +25,8 @@ class PropertyHost {
  public:
   virtual ~PropertyHost() = default;
   virtual std::vector<BuiltInSpec> BuiltIns() = 0;
-  // True when the names of the built-in properties never change (they do for
-  // a query, whose kind decides them).
+  // True when the built-in properties never change (they do for a query,
+  // whose kind, kept in the file, decides them).
   virtual bool FixedBuiltInNames() const { return true; }
   // Nothing while the object is not yet part of a collection: it then has
   // only its built-in properties.
