@@ -5,9 +5,9 @@
 // after it has changed.
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 #include "sim/jet/database_builder.h"
@@ -28,8 +28,8 @@ struct DefinitionCache {
   RowMemo<std::int64_t, FieldRow> fields;
   RowMemo<std::int64_t, QueryRow> queries;
   RowMemo<OwnerKey, std::vector<PropertySpec>> properties;
-  // An object's permissions for an account (upper-cased).
-  RowMemo<std::pair<std::int64_t, std::string>, std::int32_t> permissions;
+  // The permissions an account (upper-cased) holds, by object id.
+  RowMemo<std::string, std::map<std::int64_t, std::int32_t>> permissions;
 };
 
 }  // namespace sim::jet

@@ -1,10 +1,9 @@
 #include "sim/jet/field_store.h"
 
-#include "sim/jet/definition_cache.h"
-
 #include "platform/dao.h"
 #include "sim/jet/dao_errors.h"
 #include "sim/jet/dao_value.h"
+#include "sim/jet/definition_cache.h"
 #include "sim/jet/object_store.h"
 #include "sim/jet/property_store.h"
 
@@ -44,8 +43,15 @@ std::vector<FieldRow> FieldStore::OfTable(std::int64_t table_id) {
   auto statement =
       catalog_.db().Prepare(kFieldColumns, "WHERE table_id = ?1 ORDER BY position");
   statement.Bind(1, table_id);
+  const std::uint64_t generation = catalog_.db().Generation();
   std::vector<FieldRow> rows;
-  while (statement.Step()) rows.push_back(ReadRow(statement));
+  std::vector<std::int64_t> ids;
+  while (statement.Step()) {
+    rows.push_back(ReadRow(statement));
+    catalog_.definitions().fields.Put(rows.back().id, generation, rows.back());
+    ids.push_back(rows.back().id);
+  }
+  PropertyStore(catalog_).ReadFieldsOf(table_id, ids);
   return rows;
 }
 

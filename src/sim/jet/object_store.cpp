@@ -1,9 +1,8 @@
 #include "sim/jet/object_store.h"
 
 #include "com/text.h"
-#include "sim/jet/definition_cache.h"
-
 #include "sim/jet/dao_errors.h"
+#include "sim/jet/definition_cache.h"
 
 namespace sim::jet {
 namespace {
@@ -45,8 +44,12 @@ std::vector<ObjectRow> ObjectStore::Children(std::int64_t parent_id) {
   auto statement =
       catalog_.db().Prepare(kObjectColumns, "WHERE parent_id = ?1 ORDER BY name, id");
   statement.Bind(1, parent_id);
+  const std::uint64_t generation = catalog_.db().Generation();
   std::vector<ObjectRow> rows;
-  while (statement.Step()) rows.push_back(ReadObject(statement));
+  while (statement.Step()) {
+    rows.push_back(ReadObject(statement));
+    catalog_.definitions().objects.Put(rows.back().id, generation, rows.back());
+  }
   return rows;
 }
 
@@ -110,13 +113,18 @@ void ObjectStore::Delete(std::int64_t id) {
 }
 
 std::int32_t ObjectStore::Permissions(std::int64_t id, const std::string& account) {
-  const auto key = std::make_pair(id, com::UCase(account));
-  return catalog_.definitions().permissions.Get(key, catalog_.db().Generation(), [&] {
-    auto statement = catalog_.db().Prepare(
-        "SELECT permissions FROM jet_permissions WHERE object_id = ?1 AND account = ?2");
-    statement.BindAll(id, account);
-    return statement.Step() ? static_cast<std::int32_t>(statement.Int(0)) : 0;
-  });
+  const auto& granted = catalog_.definitions().permissions.Get(
+      com::UCase(account), catalog_.db().Generation(), [&] {
+        auto statement = catalog_.db().Prepare(
+            "SELECT object_id, permissions FROM jet_permissions WHERE account = ?1");
+        statement.Bind(1, account);
+        std::map<std::int64_t, std::int32_t> permissions;
+        while (statement.Step())
+          permissions.emplace(statement.Int(0), static_cast<std::int32_t>(statement.Int(1)));
+        return permissions;
+      });
+  const auto found = granted.find(id);
+  return found == granted.end() ? 0 : found->second;
 }
 
 void ObjectStore::SetPermissions(std::int64_t id, const std::string& account,

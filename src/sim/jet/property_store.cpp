@@ -1,5 +1,7 @@
 #include "sim/jet/property_store.h"
 
+#include <map>
+
 #include "com/text.h"
 #include "sim/jet/dao_errors.h"
 #include "sim/jet/definition_cache.h"
@@ -51,6 +53,24 @@ const std::vector<PropertySpec>& PropertyStore::Read(const PropertyKey& key) {
     while (statement.Step()) properties.push_back(ReadProperty(statement));
     return properties;
   });
+}
+
+void PropertyStore::ReadFieldsOf(std::int64_t table_id,
+                                 const std::vector<std::int64_t>& field_ids) {
+  // The fields first (CROSS JOIN keeps that order), each then found in the
+  // properties' key, instead of a walk through every property of the file.
+  auto statement = catalog_.db().Prepare(
+      "SELECT p.name, p.type, p.value, p.value_type, p.inherited, p.owner_id FROM "
+      "jet_fields f CROSS JOIN jet_properties p ON p.owner_kind = 1 AND p.owner_id = f.id AND "
+      "p.owner_member = '' WHERE f.table_id = ?1 ORDER BY p.owner_id, p.position");
+  statement.Bind(1, table_id);
+  const std::uint64_t generation = catalog_.db().Generation();
+  std::map<std::int64_t, std::vector<PropertySpec>> by_field;
+  for (const std::int64_t id : field_ids) by_field[id];
+  while (statement.Step()) by_field[statement.Int(5)].push_back(ReadProperty(statement));
+  for (auto& [id, properties] : by_field)
+    catalog_.definitions().properties.Put({PropertyKey::kField, id, ""}, generation,
+                                          std::move(properties));
 }
 
 std::vector<PropertySpec> PropertyStore::List(const PropertyKey& key) { return Read(key); }

@@ -35,6 +35,9 @@ class PropertyStore {
   // Sets the value, converted to the property's type (3421); an inherited
   // property becomes the object's own.
   void SetValue(const PropertyKey& key, const std::string& name, const com::Variant& value);
+  // Reads the properties of all the fields of a table at once, for the
+  // reads of each field's properties that follow.
+  void ReadFieldsOf(std::int64_t table_id, const std::vector<std::int64_t>& field_ids);
   // Raises 3265 when there is none of that name.
   void Delete(const PropertyKey& key, const std::string& name);
   // Replaces the inherited properties; the object's own ones stay and win.

@@ -1,9 +1,8 @@
 #include "sim/jet/query_store.h"
 
-#include "sim/jet/definition_cache.h"
-
 #include "com/text.h"
 #include "sim/jet/dao_errors.h"
+#include "sim/jet/definition_cache.h"
 #include "sim/jet/jet_file.h"
 #include "sim/jet/property_store.h"
 #include "sim/jet/query_text.h"
@@ -36,12 +35,28 @@ bool ApplySetting(QueryRow& row, const PropertySpec& property) {
 
 }  // namespace
 
+QueryRow QueryStore::Read(const SqliteStatement& row) {
+  return QueryRow{ObjectStore(catalog_).Get(row.Int(0)),
+                  row.Text(1),
+                  row.Text(2),
+                  static_cast<std::int32_t>(row.Int(3)),
+                  static_cast<std::int16_t>(row.Int(4)),
+                  row.Bool(5),
+                  row.Bool(6),
+                  row.Bool(7),
+                  static_cast<std::uint8_t>(row.Int(8))};
+}
+
 std::vector<QueryRow> QueryStore::All() {
+  ObjectStore objects(catalog_);
+  objects.Children(objects.Container("Tables"));  // reads every query's object row at once
   auto statement = catalog_.db().Prepare(kQueryColumns, "ORDER BY o.name, o.id");
-  std::vector<std::int64_t> ids;
-  while (statement.Step()) ids.push_back(statement.Int(0));
+  const std::uint64_t generation = catalog_.db().Generation();
   std::vector<QueryRow> rows;
-  for (auto id : ids) rows.push_back(Get(id));
+  while (statement.Step()) {
+    rows.push_back(Read(statement));
+    catalog_.definitions().queries.Put(rows.back().object.id, generation, rows.back());
+  }
   return rows;
 }
 
@@ -57,15 +72,7 @@ QueryRow QueryStore::Get(std::int64_t id) {
     auto statement = catalog_.db().Prepare(kQueryColumns, "WHERE o.id = ?1");
     statement.Bind(1, id);
     if (!statement.Step()) RaiseDao(kDaoObjectInvalid);
-    return QueryRow{ObjectStore(catalog_).Get(id),
-                    statement.Text(1),
-                    statement.Text(2),
-                    static_cast<std::int32_t>(statement.Int(3)),
-                    static_cast<std::int16_t>(statement.Int(4)),
-                    statement.Bool(5),
-                    statement.Bool(6),
-                    statement.Bool(7),
-                    static_cast<std::uint8_t>(statement.Int(8))};
+    return Read(statement);
   });
 }
 

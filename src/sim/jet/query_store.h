@@ -41,6 +41,9 @@ class QueryStore {
   void Update(const QueryRow& row);
 
  private:
+  // A row of the query columns.
+  QueryRow Read(const SqliteStatement& row);
+
   Catalog& catalog_;
 };
 

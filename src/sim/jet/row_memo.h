@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <map>
+#include <utility>
 
 namespace sim::jet {
 
@@ -13,16 +14,25 @@ class RowMemo {
   // The row of the key, read by `load` when not known at this generation.
   template <class Load>
   const Row& Get(const Key& key, std::uint64_t generation, Load&& load) {
-    if (generation != generation_) {
-      rows_.clear();
-      generation_ = generation;
-    }
+    Renew(generation);
     auto found = rows_.find(key);
     if (found == rows_.end()) found = rows_.emplace(key, load()).first;
     return found->second;
   }
 
+  // Remembers a row read together with others, at the generation they were read.
+  void Put(const Key& key, std::uint64_t generation, Row row) {
+    Renew(generation);
+    rows_.insert_or_assign(key, std::move(row));
+  }
+
  private:
+  void Renew(std::uint64_t generation) {
+    if (generation == generation_) return;
+    rows_.clear();
+    generation_ = generation;
+  }
+
   std::map<Key, Row> rows_;
   std::uint64_t generation_ = 0;
 };

@@ -1,13 +1,12 @@
 #include "sim/jet/table_store.h"
 
-#include "sim/jet/definition_cache.h"
-
 #include <algorithm>
 
 #include "com/text.h"
 #include "platform/dao.h"
 #include "sim/jet/connect_string.h"
 #include "sim/jet/dao_errors.h"
+#include "sim/jet/definition_cache.h"
 #include "sim/jet/field_store.h"
 #include "sim/jet/index_store.h"
 #include "sim/jet/jet_file.h"
