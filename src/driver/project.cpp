@@ -3,7 +3,7 @@
 #include "com/text.h"
 #include "host/parameter_set.h"
 #include "host/utility.h"
-#include "objects/data/import_specs.h"
+#include "objects/data/importspecs.h"
 #include "objects/data/queries.h"
 #include "objects/data/relationships.h"
 #include "objects/data/tables.h"

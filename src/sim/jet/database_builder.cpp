@@ -5,7 +5,7 @@
 #include "platform/system.h"
 #include "sim/jet/catalog.h"
 #include "sim/jet/dao_errors.h"
-#include "sim/jet/import_spec_store.h"
+#include "sim/jet/importspec_store.h"
 #include "sim/jet/jet_file.h"
 #include "sim/jet/link_source.h"
 #include "sim/jet/object_store.h"

@@ -1,7 +1,7 @@
-#include "objects/data/import_spec.h"
+#include "objects/data/importspec.h"
 
 #include "com/text.h"
-#include "objects/data/import_spec_columns.h"
+#include "objects/data/importspec_columns.h"
 #include "objects/data/system_tables.h"
 #include "shared/validation.h"
 #include "shared/vxhandler.h"

@@ -1,4 +1,4 @@
-#include "objects/data/import_spec_columns.h"
+#include "objects/data/importspec_columns.h"
 
 #include "shared/vxhandler.h"
 

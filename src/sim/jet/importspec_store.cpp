@@ -1,4 +1,4 @@
-#include "sim/jet/import_spec_store.h"
+#include "sim/jet/importspec_store.h"
 
 #include "platform/dao.h"
 #include "sim/jet/dao_value.h"

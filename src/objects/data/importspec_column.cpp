@@ -1,4 +1,4 @@
-#include "objects/data/import_spec_column.h"
+#include "objects/data/importspec_column.h"
 
 #include "objects/data/system_tables.h"
 #include "shared/validation.h"

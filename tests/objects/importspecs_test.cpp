@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "driver/project.h"
-#include "objects/data/import_spec.h"
-#include "objects/data/import_spec_columns.h"
-#include "objects/data/import_specs.h"
+#include "objects/data/importspec.h"
+#include "objects/data/importspec_columns.h"
+#include "objects/data/importspecs.h"
 #include "support/driver_test.h"
 #include "support/error_matchers.h"
 #include "support/object_lists.h"

@@ -2,7 +2,7 @@
 // The columns of an import or export specification: its rows of
 // MSysIMEXColumns.
 
-#include "objects/data/import_spec_column.h"
+#include "objects/data/importspec_column.h"
 #include "objects/data/sub_collection.h"
 #include "platform/dao.h"
 

@@ -1,7 +1,7 @@
-#include "objects/data/import_specs.h"
+#include "objects/data/importspecs.h"
 
 #include "driver/project.h"
-#include "objects/data/import_spec.h"
+#include "objects/data/importspec.h"
 #include "objects/data/system_tables.h"
 #include "platform/access.h"
 #include "shared/vxhandler.h"
