@@ -39,6 +39,10 @@ void RaiseObjectNotInProperState() {
 
 void RaiseUndefinedProperty() { com::Raise(kUndefinedProperty, "Undefined property."); }
 
+void RequireProperty(bool defined) {
+  if (!defined) RaiseUndefinedProperty();
+}
+
 std::string InvalidLengthText(const std::string& name, std::int32_t minimum, std::int32_t maximum) {
   const std::string min = std::to_string(minimum), max = std::to_string(maximum);
   if (minimum == maximum) return name + " must be exactly " + min + " characters in length.";

@@ -22,6 +22,8 @@ inline constexpr std::int32_t kInvalidLength = -32748;         // 8014
 [[noreturn]] void RaiseInvalidArgument(const std::string& name, const com::Variant& value);
 [[noreturn]] void RaiseObjectNotInProperState();
 [[noreturn]] void RaiseUndefinedProperty();
+// Raises "Undefined property." unless the object has the property.
+void RequireProperty(bool defined);
 [[noreturn]] void RaiseInvalidLength(const std::string& name, std::int32_t minimum,
                                      std::int32_t maximum);
 

@@ -31,10 +31,6 @@ std::optional<FieldTypeConstants> FieldTypeOf(std::int16_t dao_type, std::int32_
   }
 }
 
-void Require(bool condition) {
-  if (!condition) validation::RaiseUndefinedProperty();
-}
-
 }  // namespace
 
 const com::TypeInfo& Field::Members() const {
@@ -171,13 +167,13 @@ void Field::SetAppDefined(const char* name, std::int16_t type, const std::string
 }
 
 bool Field::AllowZeroLength() {
-  Require(IsTextLike());
+  validation::RequireProperty(IsTextLike());
   return Dao().AllowZeroLength();
 }
 void Field::SetAllowZeroLength(bool value) { Dao().SetAllowZeroLength(value); }
 
 std::int16_t Field::BoundColumn() {
-  Require(IsLookup());
+  validation::RequireProperty(IsLookup());
   return com::CInt(Item("BoundColumn"));
 }
 void Field::SetBoundColumn(std::int16_t value) { SetItem("BoundColumn", value); }
@@ -186,19 +182,19 @@ std::string Field::Caption() { return AppDefined("Caption"); }
 void Field::SetCaption(const std::string& value) { SetAppDefined("Caption", dao::dbMemo, value); }
 
 std::int16_t Field::ColumnCount() {
-  Require(IsLookup());
+  validation::RequireProperty(IsLookup());
   return com::CInt(Item("ColumnCount"));
 }
 void Field::SetColumnCount(std::int16_t value) { SetItem("ColumnCount", value); }
 
 bool Field::ColumnHeads() {
-  Require(IsLookup());
+  validation::RequireProperty(IsLookup());
   return com::CBool(Item("ColumnHeads"));
 }
 void Field::SetColumnHeads(bool value) { SetItem("ColumnHeads", value); }
 
 std::string Field::ColumnWidths() {
-  Require(IsLookup());
+  validation::RequireProperty(IsLookup());
   return AppDefined("ColumnWidths");
 }
 void Field::SetColumnWidths(const std::string& value) {
@@ -206,13 +202,13 @@ void Field::SetColumnWidths(const std::string& value) {
 }
 
 std::uint8_t Field::DecimalPlaces() {
-  Require(IsNumber());
+  validation::RequireProperty(IsNumber());
   return com::CByte(Item("DecimalPlaces"));
 }
 void Field::SetDecimalPlaces(std::uint8_t value) { SetItem("DecimalPlaces", value); }
 
 com::Variant Field::DefaultValue() {
-  Require(IsEditable());
+  validation::RequireProperty(IsEditable());
   return Dao().DefaultValue();
 }
 void Field::SetDefaultValue(const com::Variant& value) { Dao().SetDefaultValue(value); }
@@ -223,20 +219,20 @@ void Field::SetDescription(const std::string& value) {
 }
 
 ControlTypeConstants Field::DisplayControl() {
-  Require(HasDisplayControl());
+  validation::RequireProperty(HasDisplayControl());
   return static_cast<ControlTypeConstants>(display_control_);
 }
 
 FieldTypeConstants Field::FieldType() { return type_; }
 
 std::string Field::Format() {
-  Require(IsFormattable());
+  validation::RequireProperty(IsFormattable());
   return AppDefined("Format");
 }
 void Field::SetFormat(const std::string& value) { SetAppDefined("Format", dao::dbText, value); }
 
 std::string Field::InputMask() {
-  Require(IsMaskable());
+  validation::RequireProperty(IsMaskable());
   return AppDefined("InputMask");
 }
 void Field::SetInputMask(const std::string& value) {
@@ -244,19 +240,19 @@ void Field::SetInputMask(const std::string& value) {
 }
 
 bool Field::LimitToList() {
-  Require(IsComboBox());
+  validation::RequireProperty(IsComboBox());
   return com::CBool(Item("LimitToList"));
 }
 void Field::SetLimitToList(bool value) { SetItem("LimitToList", value); }
 
 std::int16_t Field::ListRows() {
-  Require(IsComboBox());
+  validation::RequireProperty(IsComboBox());
   return com::CInt(Item("ListRows"));
 }
 void Field::SetListRows(std::int16_t value) { SetItem("ListRows", value); }
 
 std::string Field::ListWidth() {
-  Require(IsComboBox());
+  validation::RequireProperty(IsComboBox());
   return com::CStr(Item("ListWidth"));
 }
 void Field::SetListWidth(const std::string& value) { SetItem("ListWidth", value); }
@@ -270,19 +266,19 @@ void Field::SetName(const std::string& name) {
 }
 
 std::uint8_t Field::Precision() {
-  Require(IsDecimal());
+  validation::RequireProperty(IsDecimal());
   return com::CByte(Item("CollatingOrder"));
 }
 void Field::SetPrecision(std::uint8_t value) { SetItem("CollatingOrder", value); }
 
 bool Field::Required() {
-  Require(CanBeRequired());
+  validation::RequireProperty(CanBeRequired());
   return Dao().Required();
 }
 void Field::SetRequired(bool value) { Dao().SetRequired(value); }
 
 std::string Field::RowSource() {
-  Require(IsLookup());
+  validation::RequireProperty(IsLookup());
   return AppDefined("RowSource");
 }
 void Field::SetRowSource(const std::string& value) {
@@ -290,7 +286,7 @@ void Field::SetRowSource(const std::string& value) {
 }
 
 std::string Field::RowSourceType() {
-  Require(IsLookup());
+  validation::RequireProperty(IsLookup());
   return AppDefined("RowSourceType");
 }
 void Field::SetRowSourceType(const std::string& value) {
@@ -298,18 +294,18 @@ void Field::SetRowSourceType(const std::string& value) {
 }
 
 std::int32_t Field::Size() {
-  Require(IsText());
+  validation::RequireProperty(IsText());
   return Dao().Size();
 }
 
 std::string Field::ValidationRule() {
-  Require(IsEditable());
+  validation::RequireProperty(IsEditable());
   return Dao().ValidationRule();
 }
 void Field::SetValidationRule(const std::string& value) { Dao().SetValidationRule(value); }
 
 std::string Field::ValidationText() {
-  Require(IsEditable());
+  validation::RequireProperty(IsEditable());
   return Dao().ValidationText();
 }
 void Field::SetValidationText(const std::string& value) { Dao().SetValidationText(value); }

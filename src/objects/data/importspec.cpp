@@ -97,10 +97,6 @@ void ImportSpec::SetCharacter(const char* property, const char* column, const st
 
 bool ImportSpec::IsDelimited() const { return spec_type_ == kDelimited; }
 
-void ImportSpec::RequireDelimited() const {
-  if (!IsDelimited()) validation::RaiseUndefinedProperty();
-}
-
 void ImportSpec::SetName(const std::string& name) {
   vxhandler::Guard(kClass, "Name", [&] {
     SetValue("SpecName", name);
@@ -132,7 +128,7 @@ void ImportSpec::SetDecimalSymbol(const std::string& value) {
 }
 
 std::string ImportSpec::FieldSeparator() {
-  RequireDelimited();
+  validation::RequireProperty(IsDelimited());
   return field_separator_;
 }
 
@@ -156,7 +152,7 @@ void ImportSpec::SetStartRow(std::int32_t value) {
 }
 
 std::string ImportSpec::TextQualifier() {
-  RequireDelimited();
+  validation::RequireProperty(IsDelimited());
   return text_delim_;
 }
 

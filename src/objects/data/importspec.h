@@ -74,7 +74,6 @@ class ImportSpec : public ObjectBase {
                     std::string& cached);
   // Only a delimited specification has a field separator and a text qualifier.
   bool IsDelimited() const;
-  void RequireDelimited() const;
 
   std::shared_ptr<driver::Project> project_;
   com::ObjectRef application_;

@@ -54,10 +54,6 @@ void ImportSpecColumn::SetValue(const std::string& column, const com::Variant& v
 
 bool ImportSpecColumn::HasPositions() const { return (attributes_ & kHasPositions) != 0; }
 
-void ImportSpecColumn::RequirePositions() const {
-  if (!HasPositions()) validation::RaiseUndefinedProperty();
-}
-
 // The row is found by the name it has before the change.
 void ImportSpecColumn::SetName(const std::string& name) {
   SetValue("FieldName", name);
@@ -70,7 +66,7 @@ void ImportSpecColumn::SetDataType(DataTypeConstants value) {
 }
 
 std::int32_t ImportSpecColumn::Start() {
-  RequirePositions();
+  validation::RequireProperty(HasPositions());
   return start_;
 }
 
@@ -83,7 +79,7 @@ void ImportSpecColumn::SetStart(std::int32_t value) {
 }
 
 std::int32_t ImportSpecColumn::Width() {
-  RequirePositions();
+  validation::RequireProperty(HasPositions());
   return width_;
 }
 

@@ -49,7 +49,6 @@ class ImportSpecColumn : public com::Dispatch {
   void SetValue(const std::string& column, const com::Variant& value);
   // Only a column of a fixed-width specification has a start and a width.
   bool HasPositions() const;
-  void RequirePositions() const;
 
   std::shared_ptr<dao::Database> database_;
   std::int32_t attributes_ = 0;

@@ -105,7 +105,7 @@ void Query::DropReferences() {
 // The open query's definition first (91 when closed), then its kind.
 void Query::Require(bool defined) {
   Def();
-  if (!defined) validation::RaiseUndefinedProperty();
+  validation::RequireProperty(defined);
 }
 
 bool Query::TypeIn(std::initializer_list<std::int32_t> types) const {

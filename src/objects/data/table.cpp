@@ -114,7 +114,7 @@ void Table::SetName(const std::string& name) {
 
 std::shared_ptr<Indexes> Table::GetIndexes() {
   return vxhandler::Guard(kClass, "Indexes", [&] {
-    if (!IsLocal()) validation::RaiseUndefinedProperty();
+    validation::RequireProperty(IsLocal());
     if (!indexes_) {
       indexes_ = std::make_shared<Indexes>();
       indexes_->Initialize(Def().GetIndexes());
@@ -134,7 +134,7 @@ std::shared_ptr<Fields> Table::GetFields() {
 }
 
 std::string Table::Connect() {
-  if (!IsLinked()) validation::RaiseUndefinedProperty();
+  validation::RequireProperty(IsLinked());
   return Def().Connect();
 }
 
@@ -160,7 +160,7 @@ std::string Table::OrderBy() { return AppDefined("OrderBy"); }
 void Table::SetOrderBy(const std::string& value) { SetAppDefined("OrderBy", value); }
 
 std::string Table::SourceTableName() {
-  if (!IsLinked()) validation::RaiseUndefinedProperty();
+  validation::RequireProperty(IsLinked());
   return Def().SourceTableName();
 }
 

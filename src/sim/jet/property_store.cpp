@@ -4,8 +4,8 @@
 
 #include "com/text.h"
 #include "sim/jet/dao_errors.h"
-#include "sim/jet/definition_cache.h"
 #include "sim/jet/dao_value.h"
+#include "sim/jet/definition_cache.h"
 #include "sim/jet/object_store.h"
 
 namespace sim::jet {
@@ -45,9 +45,9 @@ const std::vector<PropertySpec>& PropertyStore::Read(const PropertyKey& key) {
                                         com::UCase(key.member)};
   return catalog_.definitions().properties.Get(owner, catalog_.db().Generation(), [&] {
     auto statement = PrepareFor(catalog_,
-                                "SELECT name, type, value, value_type, inherited FROM "
-                                "jet_properties WHERE owner_kind = ?1 AND owner_id = ?2 AND "
-                                "owner_member = ?3 ORDER BY position",
+                                std::string("SELECT name, type, value, value_type, inherited "
+                                            "FROM jet_properties WHERE ") +
+                                    kOwner + " ORDER BY position",
                                 key);
     std::vector<PropertySpec> properties;
     while (statement.Step()) properties.push_back(ReadProperty(statement));
