@@ -4,6 +4,7 @@
 #include <set>
 
 #include "cli/default_machine.h"
+#include "cli/document_commands.h"
 #include "cli/options.h"
 #include "cli/report.h"
 #include "cli/sample_application.h"
@@ -133,6 +134,8 @@ int RunOnProject(const Options& o, Console& console) {
                 << front_end << '\n';
     return kFound;
   }
+  if (o.command == "import") return Import(o, console);
+  if (o.command == "export") return Export(o, console);
   Utility::Main();
   const engine::ProjectOptions project = ProjectOptionsOf(o, machine.Workgroup());
   Validate(project);

@@ -14,6 +14,9 @@ const char* const kUsage =
     "  quillnet show DB COLLECTION NAME         every readable property of one object\n"
     "  quillnet search DB TEXT [options]\n"
     "  quillnet replace DB TEXT NEW [options]   --dry-run | --yes | --no-backup\n"
+    "  quillnet import DIR DB                   load the forms, reports, macros and modules of\n"
+    "                                           a source-control folder into DB\n"
+    "  quillnet export DB DIR                   write them out into DIR\n"
     "options: --regex --match-case --whole-word --only COLL[,COLL...] --json\n"
     "         --project --password P --workgroup F --user U --user-password P\n"
     "         --include-query-fields --include-linked-table-fields\n";
@@ -21,7 +24,8 @@ const char* const kUsage =
 namespace {
 
 const std::map<std::string, std::size_t> kArgumentCounts = {
-    {"sample", 1}, {"collections", 1}, {"list", 2}, {"show", 3}, {"search", 2}, {"replace", 3}};
+    {"sample", 1}, {"collections", 1}, {"list", 2}, {"show", 3}, {"search", 2}, {"replace", 3},
+    {"import", 2}, {"export", 2}};
 
 bool Flag(const std::string& arg, Options& o) {
   static const std::map<std::string, bool Options::*> flags = {

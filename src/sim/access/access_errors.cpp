@@ -11,6 +11,7 @@ namespace {
 const std::map<std::int32_t, std::string>& Texts() {
   static const std::map<std::int32_t, std::string> texts = {
       {kServerUnavailable, "The remote server machine does not exist or is unavailable"},
+      {kCantDeleteOpenObject, "You can't delete the database object '|' while it's open."},
       {kCantRenameOpenObject, "You can't rename the database object '|' while it's open."},
       {kActionNotAvailable, "The command or action '|' isn't available now."},
       {kInvalidName, "'|' is an invalid name."},
@@ -19,6 +20,8 @@ const std::map<std::int32_t, std::string>& Texts() {
       {kReportNotFound,
        "The report name '|' you entered in either the property sheet or macro is misspelled or "
        "refers to a report that doesn't exist."},
+      {kImportErrors, "Microsoft Access encountered errors while importing '|'."},
+      {kCantSaveOutput, "Microsoft Access can't save the output data to the file you've selected."},
       {kOpenFormNotFound,
        "Microsoft Access can't find the form '|' referred to in a macro expression or Visual "
        "Basic code."},
@@ -30,6 +33,8 @@ const std::map<std::int32_t, std::string>& Texts() {
       {kObjectClosedOrMissing,
        "The expression you entered refers to an object that is closed or doesn't exist."},
       {kMacroNotFound, "Microsoft Access can't find the macro '|.'"},
+      {kInvalidObjectType,
+       "The Object Type argument for the action or method is blank or invalid."},
       {kWrongArgumentType,
        "An expression you entered is the wrong data type for one of the arguments."},
       {kModuleNotFound, "Microsoft Access can't find the module '|.'"},
@@ -49,12 +54,15 @@ const std::map<std::int32_t, std::string>& Texts() {
 
 }  // namespace
 
-void RaiseAccess(std::int32_t number, const std::string& name) {
-  auto found = Texts().find(number);
-  if (found == Texts().end()) com::RaiseVb(number);
-  std::string text = found->second;
+std::string AccessMessage(std::int32_t number, const std::string& name) {
+  std::string text = Texts().at(number);
   if (const auto bar = text.find('|'); bar != std::string::npos) text.replace(bar, 1, name);
-  com::Raise(number, text);
+  return text;
+}
+
+void RaiseAccess(std::int32_t number, const std::string& name) {
+  if (!Texts().contains(number)) com::RaiseVb(number);
+  com::Raise(number, AccessMessage(number, name));
 }
 
 }  // namespace sim::access

@@ -99,6 +99,16 @@ const com::TypeInfo& Application::Members() const {
           .Custom(Action("RunCommand", [](Application& app, Args args) {
             app.RunCommand(com::CLng(Required(args, 0)));
           }))
+          .Custom(Action("SaveAsText", [](Application& app, Args args) {
+            app.Saved("SaveAsText").SaveAsText(com::CLng(Required(args, 0)),
+                                               com::CStr(Required(args, 1)),
+                                               com::CStr(Required(args, 2)));
+          }))
+          .Custom(Action("LoadFromText", [](Application& app, Args args) {
+            app.Saved("LoadFromText").LoadFromText(com::CLng(Required(args, 0)),
+                                                   com::CStr(Required(args, 1)),
+                                                   com::CStr(Required(args, 2)));
+          }))
           .Custom(Action("OpenCurrentDatabase", [](Application& app, Args args) {
             const com::Variant exclusive = Arg(args, 1);
             app.OpenCurrentDatabase(com::CStr(Required(args, 0)),
@@ -208,6 +218,10 @@ Application::HWND Application::ShowFindDialog() { return main_->OpenDialog("Find
 DocumentWindows& Application::RequireDocuments(const std::string& action) {
   if (!documents_) RaiseAccess(kActionNotAvailable, action);
   return *documents_;
+}
+
+SavedDocuments Application::Saved(const std::string& action) {
+  return SavedDocuments(RequireDocuments(action));
 }
 
 MainWindow& Application::Main() {

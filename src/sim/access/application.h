@@ -24,6 +24,7 @@
 #include "sim/access/logon.h"
 #include "sim/access/main_window.h"
 #include "sim/access/options.h"
+#include "sim/access/saved_documents.h"
 #include "sim/access/settings.h"
 #include "sim/access/start_request.h"
 #include "sim/win32/program.h"
@@ -98,6 +99,9 @@ class Application : public com::Dispatch, public Program {
   // The same for a command that needs an open database: 2046 naming the
   // action while none is.
   DocumentWindows& RequireDocuments(const std::string& action);
+  // SaveAsText and LoadFromText on the open database; 2046 naming the
+  // action while none is open.
+  SavedDocuments Saved(const std::string& action);
   // The windows of a running session; 462 once it has quit.
   MainWindow& Main();
   CodeEditor& Editor();

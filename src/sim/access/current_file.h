@@ -44,6 +44,8 @@ class CurrentFile {
   std::string ProjectName() const;
   std::string User() const;
 
+  // Access's connection to the file, where it keeps its own documents.
+  jet::Catalog& Catalog() const { return *database_->catalog(); }
   // A new Database object over Access's connection.
   std::shared_ptr<dao::Database> CurrentDB() const;
   std::optional<com::Variant> DatabaseProperty(const std::string& name) const;

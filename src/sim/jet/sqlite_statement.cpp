@@ -37,6 +37,12 @@ SqliteStatement& SqliteStatement::Bind(int index, const std::string& value) {
   return *this;
 }
 
+SqliteStatement& SqliteStatement::BindBlob(int index, const std::string& bytes) {
+  Check(sqlite3_bind_blob(statement_.get(), index, bytes.data(), static_cast<int>(bytes.size()),
+                          SQLITE_TRANSIENT));
+  return *this;
+}
+
 SqliteStatement& SqliteStatement::Bind(int index, double value) {
   Check(sqlite3_bind_double(statement_.get(), index, value));
   return *this;
@@ -116,6 +122,12 @@ std::int64_t SqliteStatement::Int(int column) const {
 
 double SqliteStatement::Double(int column) const {
   return sqlite3_column_double(statement_.get(), column);
+}
+
+std::string SqliteStatement::Blob(int column) const {
+  const auto* bytes = static_cast<const char*>(sqlite3_column_blob(statement_.get(), column));
+  if (!bytes) return "";
+  return std::string(bytes, static_cast<std::size_t>(sqlite3_column_bytes(statement_.get(), column)));
 }
 
 std::string SqliteStatement::Text(int column) const {

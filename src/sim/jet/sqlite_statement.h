@@ -26,6 +26,8 @@ class SqliteStatement {
   SqliteStatement& Bind(int index, const std::string& value);
   SqliteStatement& Bind(int index, double value);
   SqliteStatement& BindNull(int index);
+  // Bytes kept as they are, never read as text.
+  SqliteStatement& BindBlob(int index, const std::string& bytes);
   // Binds each argument in turn, from position 1.
   template <class... Args>
   SqliteStatement& BindAll(const Args&... args) {
@@ -55,6 +57,7 @@ class SqliteStatement {
   double Double(int column) const;
   std::string Text(int column) const;
   bool Bool(int column) const { return Int(column) != 0; }
+  std::string Blob(int column) const;
   // Integers as Long (Double when too large), reals as Double, text as String.
   com::Variant Plain(int column) const;
   com::Variant Typed(int value_column, int type_column) const;
