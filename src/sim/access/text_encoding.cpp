@@ -3,7 +3,9 @@
 #include <iconv.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
+#include <iterator>
 #include <memory>
 
 #include "com/text.h"
@@ -18,9 +20,14 @@ namespace {
 constexpr std::string_view kUtf16Bom = "\xFF\xFE";
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-// The code page and UTF-16 are converted by the C library's iconv: Debian's
-// libc carries both, so no further library is needed.
-constexpr const char* kAnsiCharset = "WINDOWS-1252";
+// The Windows Western code page (1252) from 0x80 to 0x9F; the rest of it is
+// Latin-1. The five bytes the code page leaves undefined stand, as Windows
+// converts them, for the control characters of the same number, so that
+// every byte sequence reads and writes back unchanged.
+constexpr std::array<char32_t, 32> kAnsi80To9F = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 struct IconvCloser {
   void operator()(void* cd) const { iconv_close(static_cast<iconv_t>(cd)); }
@@ -35,8 +42,9 @@ std::size_t LineAt(std::string_view text, std::size_t offset, std::string_view l
   return line;
 }
 
-// Converts between charsets; `what` names the input in the error for a
-// sequence it cannot convert.
+// UTF-16 goes through the C library's iconv, which Debian's libc carries,
+// so no further library is needed. `what` names what is wrong with input it
+// cannot convert.
 std::string Convert(std::string_view input, const char* from, const char* to,
                     std::string_view line_break, const std::string& what) {
   std::unique_ptr<void, IconvCloser> cd(iconv_open(to, from));
@@ -44,7 +52,7 @@ std::string Convert(std::string_view input, const char* from, const char* to,
     cd.release();
     throw TextFormatError(0, std::string("no converter from ") + from + " to " + to);
   }
-  std::string output(input.size() * 4 + 16, '\0');
+  std::string output(input.size() * 2 + 16, '\0');
   char* in = const_cast<char*>(input.data());
   std::size_t in_left = input.size();
   char* out = output.data();
@@ -53,18 +61,74 @@ std::string Convert(std::string_view input, const char* from, const char* to,
     if (iconv(static_cast<iconv_t>(cd.get()), &in, &in_left, &out, &out_left) !=
         static_cast<std::size_t>(-1))
       continue;
-    const std::size_t offset = input.size() - in_left;
-    if (errno == E2BIG) {
-      const std::size_t used = output.size() - out_left;
-      output.resize(output.size() * 2);
-      out = output.data() + used;
-      out_left = output.size() - used;
-      continue;
-    }
-    throw TextFormatError(LineAt(input, offset, line_break), what);
+    if (errno != E2BIG)
+      throw TextFormatError(LineAt(input, input.size() - in_left, line_break), what);
+    const std::size_t used = output.size() - out_left;
+    output.resize(output.size() * 2);
+    out = output.data() + used;
+    out_left = output.size() - used;
   }
   output.resize(output.size() - out_left);
   return output;
+}
+
+void AppendUtf8(char32_t code, std::string& out) {
+  if (code < 0x80) {
+    out += static_cast<char>(code);
+  } else if (code < 0x800) {
+    out += static_cast<char>(0xC0 | (code >> 6));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else if (code < 0x10000) {
+    out += static_cast<char>(0xE0 | (code >> 12));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (code >> 18));
+    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  }
+}
+
+// The code point at `at` of well-formed UTF-8, moving past it.
+char32_t NextCodePoint(std::string_view text, std::size_t& at) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(at);
+  const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+  char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+  for (std::size_t i = 1; i < length && at + i < text.size(); ++i)
+    code = (code << 6) | (byte(at + i) & 0x3F);
+  at += length;
+  return code;
+}
+
+std::string AnsiToUtf8(std::string_view bytes) {
+  std::string text;
+  text.reserve(bytes.size());
+  for (const char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    AppendUtf8(byte >= 0x80 && byte < 0xA0 ? kAnsi80To9F[byte - 0x80] : byte, text);
+  }
+  return text;
+}
+
+std::string Utf8ToAnsi(std::string_view text) {
+  std::string bytes;
+  bytes.reserve(text.size());
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t start = at;
+    const char32_t code = NextCodePoint(text, at);
+    const auto mapped = std::find(kAnsi80To9F.begin(), kAnsi80To9F.end(), code);
+    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
+      bytes += static_cast<char>(code);
+    } else if (mapped != kAnsi80To9F.end()) {
+      bytes += static_cast<char>(0x80 + (mapped - kAnsi80To9F.begin()));
+    } else {
+      throw TextFormatError(LineAt(text, start, "\n"),
+                            "a character the Windows Western code page cannot hold");
+    }
+  }
+  return bytes;
 }
 
 // Pairs of surrogates each encoded on its own (ED A0-AF xx ED B0-BF xx)
@@ -80,16 +144,21 @@ std::string RepairSurrogatePairs(std::string_view utf8) {
       repaired += utf8[i];
       continue;
     }
-    const unsigned high = 0xD800 | ((byte(i + 1) & 0x0F) << 6) | (byte(i + 2) & 0x3F);
-    const unsigned low = 0xDC00 | ((byte(i + 4) & 0x0F) << 6) | (byte(i + 5) & 0x3F);
-    const unsigned code = 0x10000 + ((high - 0xD800) << 10) + (low - 0xDC00);
-    repaired += static_cast<char>(0xF0 | (code >> 18));
-    repaired += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    repaired += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    repaired += static_cast<char>(0x80 | (code & 0x3F));
+    const char32_t high = ((byte(i + 1) & 0x0F) << 6) | (byte(i + 2) & 0x3F);
+    const char32_t low = ((byte(i + 4) & 0x0F) << 6) | (byte(i + 5) & 0x3F);
+    AppendUtf8(0x10000 + (high << 10) + low, repaired);
     i += 5;
   }
   return repaired;
+}
+
+bool IsUtf8(std::string_view bytes) {
+  try {
+    Convert(bytes, "UTF-8", "UTF-16LE", "\n", "");
+    return true;
+  } catch (const TextFormatError&) {
+    return false;
+  }
 }
 
 TextEncoding EncodingOf(std::string_view bytes) {
@@ -103,50 +172,65 @@ TextEncoding EncodingOf(std::string_view bytes) {
     throw TextFormatError(LineAt(bytes, nul, "\n"),
                           "a NUL byte in text without a byte-order mark: the file is in an "
                           "encoding Access does not read");
-  return TextEncoding::Ansi;
+  const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  return !ascii && IsUtf8(bytes) ? TextEncoding::Utf8NoMark : TextEncoding::Ansi;
+}
+
+std::string_view MarkOf(TextEncoding encoding) {
+  switch (encoding) {
+    case TextEncoding::Utf16Le: return kUtf16Bom;
+    case TextEncoding::Utf8: return kUtf8Bom;
+    case TextEncoding::Utf8NoMark:
+    case TextEncoding::Ansi: break;
+  }
+  return "";
 }
 
 std::string ToUtf8(std::string_view body, TextEncoding encoding) {
   switch (encoding) {
-    case TextEncoding::Utf16Le: {
+    case TextEncoding::Utf16Le:
       if (body.size() % 2) throw TextFormatError(0, "the UTF-16 text ends in half a character");
-      return Convert(body, "UTF-16LE", "UTF-8", std::string_view("\n\0", 2),
-                     "malformed UTF-16 (a lone surrogate)");
-    }
-    case TextEncoding::Utf8: {
+      return Convert(body, "UTF-16LE", "UTF-8", "\n\0"sv, "malformed UTF-16 (a lone surrogate)");
+    case TextEncoding::Utf8:
+    case TextEncoding::Utf8NoMark: {
       std::string repaired = RepairSurrogatePairs(body);
-      Convert(repaired, "UTF-8", "UTF-16LE", "\n", "malformed UTF-8");  // validates
+      Convert(repaired, "UTF-8", "UTF-16LE", "\n", "malformed UTF-8");  // only checks it
       return repaired;
     }
-    case TextEncoding::Ansi:
-      return Convert(body, kAnsiCharset, "UTF-8", "\n",
-                     "a byte that is no character of the Windows Western code page");
+    case TextEncoding::Ansi: break;
   }
-  return std::string(body);
+  return AnsiToUtf8(body);
 }
 
 std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
-  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+  for (std::size_t at = text.find(from); at != std::string::npos;
+       at = text.find(from, at + to.size()))
     text.replace(at, from.size(), to);
   return text;
 }
 
+constexpr std::pair<TextEncoding, std::string_view> kEncodingNames[] = {
+    {TextEncoding::Utf16Le, "utf-16le"},
+    {TextEncoding::Utf8, "utf-8"},
+    {TextEncoding::Utf8NoMark, "utf-8-unmarked"},
+    {TextEncoding::Ansi, "ansi"}};
+
 }  // namespace
 
 std::string TextFraming::ToString() const {
-  const char* name = encoding == TextEncoding::Utf16Le ? "utf-16le"
-                     : encoding == TextEncoding::Utf8  ? "utf-8"
-                                                       : "ansi";
-  return std::string(name) + (crlf ? " crlf" : " lf") + (final_break ? " final" : " open");
+  std::string name = "ansi";
+  for (const auto& [known, word] : kEncodingNames)
+    if (known == encoding) name = word;
+  return name + (crlf ? " crlf" : " lf") + (final_break ? " final" : " open");
 }
 
 TextFraming TextFraming::Parse(std::string_view text) {
   const auto words = com::Split(text, " ");
   TextFraming framing;
   if (words.size() != 3) return framing;
-  framing.encoding = words[0] == "utf-16le" ? TextEncoding::Utf16Le
-                     : words[0] == "utf-8"  ? TextEncoding::Utf8
-                                            : TextEncoding::Ansi;
+  for (const auto& [known, word] : kEncodingNames)
+    if (word == words[0]) framing.encoding = known;
   framing.crlf = words[1] == "crlf";
   framing.final_break = words[2] == "final";
   return framing;
@@ -155,13 +239,11 @@ TextFraming TextFraming::Parse(std::string_view text) {
 DecodedText DecodeText(std::string_view bytes) {
   DecodedText decoded;
   decoded.framing.encoding = EncodingOf(bytes);
-  const std::size_t bom = decoded.framing.encoding == TextEncoding::Utf16Le ? kUtf16Bom.size()
-                          : decoded.framing.encoding == TextEncoding::Utf8  ? kUtf8Bom.size()
-                                                                            : 0;
-  std::string text = ToUtf8(bytes.substr(bom), decoded.framing.encoding);
+  std::string text =
+      ToUtf8(bytes.substr(MarkOf(decoded.framing.encoding).size()), decoded.framing.encoding);
   const std::size_t first_break = text.find('\n');
-  decoded.framing.crlf = first_break == std::string::npos ||
-                         (first_break > 0 && text[first_break - 1] == '\r');
+  decoded.framing.crlf =
+      first_break == std::string::npos || (first_break > 0 && text[first_break - 1] == '\r');
   text = ReplaceAll(std::move(text), "\r\n", "\n");
   decoded.framing.final_break = !text.empty() && text.back() == '\n';
   if (decoded.framing.final_break) text.pop_back();
@@ -172,15 +254,15 @@ DecodedText DecodeText(std::string_view bytes) {
 std::string EncodeText(std::string_view text, const TextFraming& framing) {
   std::string lines = framing.crlf ? ReplaceAll(std::string(text), "\n", "\r\n") : std::string(text);
   if (framing.final_break) lines += framing.crlf ? "\r\n" : "\n";
+  const std::string mark(MarkOf(framing.encoding));
   switch (framing.encoding) {
     case TextEncoding::Utf16Le:
-      return std::string(kUtf16Bom) + Convert(lines, "UTF-8", "UTF-16LE", "\n", "malformed UTF-8");
-    case TextEncoding::Utf8: return std::string(kUtf8Bom) + lines;
-    case TextEncoding::Ansi:
-      return Convert(lines, "UTF-8", kAnsiCharset, "\n",
-                     "a character the Windows Western code page cannot hold");
+      return mark + Convert(lines, "UTF-8", "UTF-16LE", "\n", "malformed UTF-8");
+    case TextEncoding::Utf8:
+    case TextEncoding::Utf8NoMark: return mark + lines;
+    case TextEncoding::Ansi: break;
   }
-  return lines;
+  return Utf8ToAnsi(lines);
 }
 
 std::size_t Utf16Length(std::string_view text) {

@@ -15,7 +15,10 @@
 
 namespace sim::access {
 
-enum class TextEncoding { Utf16Le, Utf8, Ansi };
+// Utf8 has a byte-order mark; Utf8NoMark is text without one that holds
+// UTF-8 sequences (as tools write modules), read as UTF-8 rather than as the
+// code page so that its letters can be searched.
+enum class TextEncoding { Utf16Le, Utf8, Utf8NoMark, Ansi };
 
 struct TextFraming {
   TextEncoding encoding = TextEncoding::Ansi;
