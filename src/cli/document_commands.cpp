@@ -31,16 +31,16 @@ std::unique_ptr<sim::jet::Catalog> OpenDatabase(const std::string& path, bool re
                                              sim::jet::Catalog::Account{});
 }
 
-void Store(const std::string& database, const std::string& password,
-           const std::vector<sim::access::StoredDocument>& documents) {
+}  // namespace
+
+void StoreDocuments(const std::string& database, const std::string& password,
+                    const std::vector<sim::access::StoredDocument>& documents) {
   auto catalog = OpenDatabase(database, false, password);
   sim::access::DocumentStore store(*catalog);
   catalog->Write([&] {
     for (const auto& document : documents) store.Put(document);
   });
 }
-
-}  // namespace
 
 int Import(const Options& o, Console& console) {
   const auto files = DocumentFolder::Load(o.arguments[0]);
@@ -49,7 +49,7 @@ int Import(const Options& o, Console& console) {
   const std::string database = fs::absolute(o.arguments[1]).lexically_normal().string();
   const bool created = !fs::exists(database);
   if (created) sim::jet::DatabaseBuilder{database}.DatabasePassword(o.password);
-  if (auto error = com::Capture([&] { Store(database, o.password, documents); })) {
+  if (auto error = com::Capture([&] { StoreDocuments(database, o.password, documents); })) {
     if (created) fs::remove(database);
     throw *error;
   }

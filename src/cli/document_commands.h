@@ -3,10 +3,19 @@
 // forms, reports, macros and modules between a folder in the source-control
 // layout and a database file.
 
+#include <string>
+#include <vector>
+
 #include "cli/commands.h"
 #include "cli/options.h"
+#include "sim/access/stored_document.h"
 
 namespace cli {
+
+// Creates or replaces the documents in the database file in one transaction;
+// 3031 when the database password does not match.
+void StoreDocuments(const std::string& database, const std::string& password,
+                    const std::vector<sim::access::StoredDocument>& documents);
 
 // Loads every document of the folder into the database (created empty when
 // missing) in one transaction: one bad file, and nothing is written.

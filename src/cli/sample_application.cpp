@@ -4,7 +4,11 @@
 #include <map>
 #include <nlohmann/json.hpp>
 
+#include "cli/document_commands.h"
+#include "cli/document_folder.h"
 #include "com/error.h"
+#include "com/text.h"
+#include "sim/access/text_encoding.h"
 #include "sim/jet/database_builder.h"
 
 namespace cli {
@@ -116,6 +120,21 @@ sim::jet::ImportSpecSpec ImportSpec(const json& s) {
   return spec;
 }
 
+// Documents as Access writes them: forms, reports and macros in UTF-16LE,
+// modules in the code page, lines ending in CR LF.
+std::vector<FolderFile> Documents(const json& d) {
+  std::vector<FolderFile> files;
+  for (const json& document : d.value("documents", json::array())) {
+    const std::string path = document.at("file").get<std::string>();
+    const auto encoding = path.starts_with("modules/") ? sim::access::TextEncoding::Ansi
+                                                       : sim::access::TextEncoding::Utf16Le;
+    std::vector<std::string> lines;
+    for (const json& line : document.at("lines")) lines.push_back(line.get<std::string>());
+    files.push_back({path, sim::access::EncodeText(com::Join(lines, "\n"), {encoding, true, true})});
+  }
+  return files;
+}
+
 void BuildDatabase(const json& d, const std::string& path, const std::string& backend_path) {
   DatabaseBuilder builder(path);
   for (const json& t : d.value("tables", json::array())) builder.Table(Table(t));
@@ -136,6 +155,8 @@ void BuildDatabase(const json& d, const std::string& path, const std::string& ba
   }
   for (const json& r : d.value("relations", json::array())) builder.Relation(Relation(r));
   for (const json& s : d.value("import_specs", json::array())) builder.ImportSpec(ImportSpec(s));
+  std::vector<SkippedFile> skipped;
+  StoreDocuments(path, "", DocumentFolder::Read(Documents(d), skipped));
 }
 
 }  // namespace
