@@ -175,4 +175,37 @@ TEST_F(CommandTest, NothingFoundIsExitOne) {
   EXPECT_NE(r.out.find("0 match(es)"), std::string::npos);
 }
 
+TEST_F(CommandTest, TheSampleGoesOutAndBackInThroughAFolder) {
+  const std::string db = Sample();
+  Result r = Run("export '" + db + "' src");
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.out.find("exported 5 document(s)"), std::string::npos) << r.out;
+  const auto folder = temp_.path() / "src";
+  for (const char* file : {"forms/frmCustomers.bas", "reports/rptCustomerOrders.bas",
+                           "macros/mcrShowOrders.bas", "modules/basCustomers.bas",
+                           "modules/clsCustomer.bas"})
+    EXPECT_TRUE(std::filesystem::is_regular_file(folder / file)) << file;
+  EXPECT_NE(Read((folder / "modules/basCustomers.bas").string()).find("ByVal CustomerID"),
+            std::string::npos);
+  r = Run("import src copy.mdb");
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.out.find("imported 5 document(s)"), std::string::npos);
+  ASSERT_EQ(Run("export copy.mdb again").code, 0);
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+    if (!entry.is_regular_file()) continue;
+    EXPECT_EQ(Read(entry.path().string()),
+              Read((temp_.path() / "again" / entry.path().lexically_relative(folder)).string()))
+        << entry.path();
+  }
+}
+
+TEST_F(CommandTest, AnImportThatCannotBeReadIsBadInputAndWritesNothing) {
+  std::filesystem::create_directories(temp_.path() / "src" / "forms");
+  std::ofstream(temp_.path() / "src" / "forms" / "frmA.bas") << "Begin Form\r\n    Begin\r\n";
+  const Result r = Run("import src new.mdb");
+  EXPECT_EQ(r.code, 2);
+  EXPECT_EQ(r.err, "quillnet: forms/frmA.bas: line 2: 'Begin' without its 'End'\n");
+  EXPECT_FALSE(std::filesystem::exists(temp_.path() / "new.mdb"));
+}
+
 }  // namespace
