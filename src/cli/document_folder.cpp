@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 #include <sstream>
+#include <variant>
 
 #include "cli/options.h"
 #include "com/text.h"
@@ -31,7 +32,8 @@ struct Kind {
 constexpr Kind kKinds[] = {{"forms", msaccess::acForm},
                            {"reports", msaccess::acReport},
                            {"macros", msaccess::acMacro},
-                           {"modules", msaccess::acModule}};
+                           {"modules", msaccess::acModule},
+                           {"queries", msaccess::acQuery}};
 
 constexpr std::string_view kSplitHead = "' See \"";
 constexpr std::string_view kClassPreamble = "VERSION 1.0 CLASS";
@@ -39,17 +41,50 @@ constexpr std::string_view kNameAttribute = "Attribute VB_Name";
 // Characters no file name may hold; they stand in a file's name as %XX.
 constexpr std::string_view kUnsafe = "\\/:*?\"<>|%";
 
+const Kind& KindOf(std::int32_t object_type) {
+  for (const auto& kind : kKinds)
+    if (kind.object_type == object_type) return kind;
+  return kKinds[0];
+}
+
+// "forms", or "sourceforms" as some add-ins name it.
 const Kind* KindOfFolder(std::string_view folder) {
+  if (com::StartsWithNoCase(folder, "source")) folder.remove_prefix(6);
   for (const auto& kind : kKinds)
     if (com::EqualsNoCase(kind.folder, folder)) return &kind;
   return nullptr;
 }
 
-const char* FolderOf(std::int32_t object_type) {
-  for (const auto& kind : kKinds)
-    if (kind.object_type == object_type) return kind.folder;
-  return "documents";
+bool IsDesign(std::int32_t object_type) {
+  return object_type == msaccess::acForm || object_type == msaccess::acReport;
 }
+
+// The first words of the lines a module may begin with.
+constexpr std::string_view kModuleOpenings[] = {
+    "Attribute ", "VERSION 1.0 CLASS", "Option ", "'", "Rem ", "#", "Public ", "Private ",
+    "Friend ", "Global ", "Dim ", "Const ", "Declare ", "Type ", "Enum ", "Sub ", "Function "};
+
+// The kind of a file kept outside the folders of the layout, told by its
+// text; nothing for text that is no document.
+const Kind* KindOfText(const std::string& text, const std::string& extension) {
+  const auto lines = com::Split(text, "\n");
+  for (const auto& line : lines) {
+    if (line == "Begin Form") return &KindOf(msaccess::acForm);
+    if (line == "Begin Report") return &KindOf(msaccess::acReport);
+  }
+  const std::string& first = lines.front();
+  if (first.starts_with("Operation =") || first.starts_with("dbMemo \"SQL\""))
+    return &KindOf(msaccess::acQuery);
+  if (first.starts_with("Version =") &&
+      std::any_of(lines.begin(), lines.end(),
+                  [](const std::string& line) { return line.starts_with("ColumnsShown ="); }))
+    return &KindOf(msaccess::acMacro);
+  if (extension == ".txt") return nullptr;
+  for (const auto opening : kModuleOpenings)
+    if (first.starts_with(opening)) return &KindOf(msaccess::acModule);
+  return nullptr;
+}
+
 
 std::string EncodeName(const std::string& name) {
   static constexpr char kDigits[] = "0123456789ABCDEF";
@@ -147,7 +182,7 @@ class Reader {
       document.text = text;
       return;
     }
-    const std::string code_path = std::string(kind.folder) + "/" + code_file;
+    const std::string code_path = file.path.substr(0, file.path.rfind('/') + 1) + code_file;
     const auto found = by_path_.find(code_path);
     if (found == by_path_.end())
       Refuse(file.path, "line " + std::to_string(LineCount(text)) + ": its module is in " +
@@ -198,21 +233,41 @@ class Reader {
   std::set<std::string> claimed_;
 };
 
-// Why a file that is not read as a document is skipped; empty for one that is.
-std::string SkipReason(const std::vector<std::string>& parts, const Kind* kind,
-                       const std::string& extension) {
-  if (parts.size() == 2 && com::EqualsNoCase(parts[0], "queries"))
-    return "queries are not imported yet";
-  if (parts.size() != 2 || !kind) return "not in a folder of forms, reports, macros or modules";
-  if (extension == ".bas") return "";
-  if (extension == ".cls" && kind->object_type != msaccess::acMacro) return "";
-  return "not a document's text (" + (extension.empty() ? std::string("no extension") : extension) +
-         ")";
+// A file of the folder and the document it holds.
+struct Entry {
+  const FolderFile* file;
+  const Kind* kind;
+  bool split_module;  // a .cls beside the forms and reports: the module of one of them
+};
+
+// What a file holds, or why it is skipped.
+std::variant<Entry, std::string> Classify(const FolderFile& file) {
+  const auto parts = com::Split(file.path, "/");
+  const fs::path name(parts.back());
+  const std::string extension = com::LCase(name.extension().string());
+  const Kind* kind = parts.size() > 1 ? KindOfFolder(parts[parts.size() - 2]) : nullptr;
+  const bool text = extension == ".bas" || extension == ".cls" || extension == ".txt";
+  if (!kind) {
+    if (!text) return "not in a folder of forms, reports, macros or modules";
+    std::optional<DecodedText> decoded;
+    try {
+      decoded = sim::access::DecodeText(file.bytes);
+    } catch (const TextFormatError& error) {
+      return std::string("not text Access reads: ") + error.what();
+    }
+    kind = KindOfText(decoded->text, extension);
+    if (!kind) return "not a document's text";
+  } else if (extension != ".bas" && !(extension == ".cls" && kind->object_type != msaccess::acMacro)) {
+    return "not a document's text (" + (extension.empty() ? std::string("no extension") : extension) +
+           ")";
+  }
+  if (kind->object_type == msaccess::acQuery) return "queries are not imported yet";
+  return Entry{&file, kind, IsDesign(kind->object_type) && extension == ".cls"};
 }
 
 std::vector<FolderFile> WriteOne(const StoredDocument& document) {
   const std::string path = document.layout.file.empty()
-                               ? std::string(FolderOf(document.object_type)) + "/" +
+                               ? std::string(KindOf(document.object_type).folder) + "/" +
                                      EncodeName(document.name) + ".bas"
                                : document.layout.file;
   const auto encode = [](const std::string& text, const sim::access::TextFraming& framing,
@@ -269,36 +324,37 @@ void DocumentFolder::Save(const fs::path& folder, const std::vector<FolderFile>&
 
 std::vector<StoredDocument> DocumentFolder::Read(const std::vector<FolderFile>& files,
                                                  std::vector<SkippedFile>& skipped) {
+  std::vector<Entry> entries;
+  for (const auto& file : files) {
+    auto classified = Classify(file);
+    if (auto* reason = std::get_if<std::string>(&classified)) {
+      skipped.push_back({file.path, *reason});
+    } else {
+      entries.push_back(std::get<Entry>(classified));
+    }
+  }
+  // Forms and reports first: a module split off from one of them is no
+  // module of its own.
+  std::stable_partition(entries.begin(), entries.end(), [](const Entry& entry) {
+    return IsDesign(entry.kind->object_type) && !entry.split_module;
+  });
   Reader reader(files);
   std::vector<StoredDocument> documents;
   std::map<std::pair<std::int32_t, std::string>, std::string> seen;  // kind and name: file
-  std::vector<const FolderFile*> module_files;
-  for (const auto& file : files) {
-    const auto parts = com::Split(file.path, "/");
-    const Kind* kind = parts.size() == 2 ? KindOfFolder(parts[0]) : nullptr;
-    const fs::path name_part(parts.back());
-    const std::string extension = com::LCase(name_part.extension().string());
-    if (const std::string reason = SkipReason(parts, kind, extension); !reason.empty()) {
-      skipped.push_back({file.path, reason});
-      continue;
-    }
-    const bool design = kind->object_type == msaccess::acForm || kind->object_type == msaccess::acReport;
-    if (design && extension == ".cls") {
-      module_files.push_back(&file);
-      continue;
-    }
-    const std::string name = DecodeName(name_part.stem().string());
+  for (const Entry& entry : entries) {
+    const FolderFile& file = *entry.file;
+    if (reader.Claimed(file.path)) continue;
+    if (entry.split_module) Refuse(file.path, "a module file that no form's or report's text refers to");
+    const std::string name = DecodeName(fs::path(file.path).stem().string());
     if (auto error = com::Capture([&] { sim::jet::CheckName(name); }))
       Refuse(file.path, error->Description());
-    const auto [other, fresh] = seen.emplace(std::pair(kind->object_type, com::UCase(name)), file.path);
+    const auto [other, fresh] =
+        seen.emplace(std::pair(entry.kind->object_type, com::UCase(name)), file.path);
     if (!fresh)
-      Refuse(file.path, "a second file for the " + sim::access::DocumentWord(kind->object_type) +
+      Refuse(file.path, "a second file for the " + sim::access::DocumentWord(entry.kind->object_type) +
                             " '" + name + "' (" + other->second + ")");
-    documents.push_back(reader.Document(file, *kind, name));
+    documents.push_back(reader.Document(file, *entry.kind, name));
   }
-  for (const FolderFile* file : module_files)
-    if (!reader.Claimed(file->path))
-      Refuse(file->path, "a module file that no form's or report's text refers to");
   return documents;
 }
 

@@ -5,9 +5,12 @@
 // beside it, with the line `' See "Name.cls"` left in place of the module; a
 // module may come as SaveAsText writes it or in the code editor's export
 // form (`Attribute VB_Name = "..."` first, after the `VERSION 1.0 CLASS`
-// preamble for a class). Each document remembers the form it came in, and
-// is written back in it: a folder read and written with no change gives
-// back every file byte for byte.
+// preamble for a class). Some add-ins name the folders sourceforms/ and so
+// on; others put every file in one folder, where a .bas, .cls or .txt file
+// is known by its text (`Begin Form`, `Begin Report`, a macro's header, a
+// query's `Operation =`, a module's first words). Each document remembers
+// the file and the form it came in, and is written back in it: a folder read
+// and written with no change gives back every file byte for byte.
 
 #include <filesystem>
 #include <string>

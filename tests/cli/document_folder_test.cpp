@@ -166,6 +166,36 @@ TEST_F(DocumentFolderTest, AccessHoldsEachDocumentAsSaveAsTextWritesIt) {
             std::string::npos);
 }
 
+TEST_F(DocumentFolderTest, FilesOutsideTheLayoutAreKnownByTheirText) {
+  const Files folder = {
+      {"sourceforms/frmA.bas", "Version =20\r\nBegin Form\r\nEnd\r\n"},
+      {"app/frmB.bas", "Version =20\r\nVersionRequired =20\r\nBegin Report\r\nEnd\r\n"},
+      {"frmC.bas", "Begin Form\r\nEnd\r\nCodeBehindForm\r\n' See \"frmC.cls\"\r\n"},
+      {"frmC.cls", "Attribute VB_GlobalNameSpace = False\r\nOption Compare Database\r\n"},
+      {"Macro1.bas", "Version =196611\r\nColumnsShown =0\r\nBegin\r\n    Action =\"Beep\"\r\nEnd\r\n"},
+      {"modX.bas", "Option Compare Database\r\n"},
+      {"qryX.bas", "Operation =1\r\nOption =0\r\n"},
+      {"notes.txt", "Remember the milk"},
+      {"data.bas", std::string("\xFE\xFF\0x", 4)},
+  };
+  const std::string database = temp.File("app.mdb");
+  const std::string out = Import(folder, database);
+  EXPECT_NE(out.find("imported 5 document(s)"), std::string::npos) << out;
+  EXPECT_NE(out.find("skipped qryX.bas: queries are not imported yet"), std::string::npos);
+  EXPECT_NE(out.find("skipped notes.txt: not a document's text"), std::string::npos);
+  EXPECT_NE(out.find("skipped data.bas: not text Access reads"), std::string::npos);
+  sim::jet::Catalog catalog(sim::jet::JetFile::Open(database, true), clock(), {});
+  sim::access::DocumentStore store(catalog);
+  EXPECT_EQ(store.Names(msaccess::acForm), (std::vector<std::string>{"frmA", "frmC"}));
+  EXPECT_EQ(store.Names(msaccess::acReport), std::vector<std::string>{"frmB"});
+  EXPECT_EQ(store.Names(msaccess::acMacro), std::vector<std::string>{"Macro1"});
+  EXPECT_EQ(store.Names(msaccess::acModule), std::vector<std::string>{"modX"});
+  ASSERT_EQ(Command("export", database, temp.File("out")).code, 0);
+  Files documents = folder;
+  for (const char* skipped : {"qryX.bas", "notes.txt", "data.bas"}) documents.erase(skipped);
+  EXPECT_EQ(ReadFolder(temp.path() / "out"), documents);
+}
+
 TEST_F(DocumentFolderTest, BadInputNamesFileAndLineAndWritesNothing) {
   const std::string existing = temp.File("existing.mdb");
   sim::jet::DatabaseBuilder{existing}.Table({.name = "Customers", .fields = {{.name = "CustomerID"}}});
