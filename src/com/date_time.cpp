@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cctype>
 
+#include "com/error.h"
+
 namespace com {
 namespace {
 
@@ -30,8 +32,15 @@ void CivilFromDays(long z, int& y, int& m, int& d) {
 }
 
 constexpr long kEpochOffset = DaysFromCivil(1899, 12, 30);
+constexpr double kFirstDay = DaysFromCivil(100, 1, 1) - kEpochOffset;
+constexpr double kLastDay = DaysFromCivil(9999, 12, 31) - kEpochOffset;
 
 }  // namespace
+
+bool IsValidDate(Date date) {
+  // A day before 1899-12-30 is negative with its time as a fraction after it.
+  return date.serial > kFirstDay - 1 && date.serial < kLastDay + 1;
+}
 
 Date MakeDate(const DateParts& p) {
   const double days = static_cast<double>(DaysFromCivil(p.year, p.month, p.day) - kEpochOffset);
@@ -41,6 +50,12 @@ Date MakeDate(const DateParts& p) {
 }
 
 DateParts SplitDate(Date date) {
+  if (!IsValidDate(date)) {
+    char serial[32];
+    std::snprintf(serial, sizeof serial, "%g", date.serial);
+    Raise(5, std::string("Invalid date: ") + serial +
+                 " is outside the dates Access can hold (100-01-01 to 9999-12-31).");
+  }
   const double day_part = std::trunc(date.serial);
   long seconds = std::lround(std::fabs(date.serial - day_part) * 86400.0);
   long days = static_cast<long>(day_part);

@@ -12,9 +12,15 @@ struct DateParts {
 };
 
 Date MakeDate(const DateParts& parts);
+// Raises error 5 for a date Access cannot hold (IsValidDate).
 DateParts SplitDate(Date date);
 
-// "yyyymmddhhnnss": the form of the change stamps.
+// Access's dates run from 1 January 100 to 31 December 9999; infinities and
+// NaN, which a damaged file can hold, are no dates at all.
+bool IsValidDate(Date date);
+
+// "yyyymmddhhnnss": the form of the change stamps. Both formats raise as
+// SplitDate does.
 std::string FormatStamp(Date date);
 
 // VB's CStr of a date with the U.S. English short formats: "12/9/2026",
