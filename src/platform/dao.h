@@ -14,6 +14,13 @@
 
 namespace dao {
 
+// Jet's rule for the name of a table, query, field or index, which names that
+// other parts keep for such objects (an import specification's columns) obey
+// too: 1 to 64 characters, not beginning with a blank, without . ! ` [ ] or
+// a control character. Raises 3125 "'name' is not a valid name. ..." for a
+// name that breaks it.
+void CheckName(const std::string& name);
+
 // DataTypeEnum.
 enum DataType : std::int16_t {
   dbBoolean = 1,

@@ -155,3 +155,23 @@ TEST_F(ImportSpecsTest, AStartThatDoesNotFitIsRefusedBeforeWriting) {
   EXPECT_EQ(Column("SELECT * FROM MSysIMEXColumns WHERE FieldName = 'Code';", "Start"),
             (std::vector<std::string>{"1", "1"}));
 }
+
+// A column names a field: a name a field rename refuses is refused here too,
+// with the same error, and the row keeps its name.
+TEST_F(ImportSpecsTest, AColumnNameObeysTheFieldNameRules) {
+  auto order_id = Get("Orders Import")->Columns()->Item(com::Variant("OrderID"));
+  for (const std::string& name :
+       std::vector<std::string>{"Cl[ient]", "Order.ID", "Order!ID", "Order`ID", "", " Lead",
+                                "Tab\tName", "Line\nBreak", std::string(65, 'n')}) {
+    const com::Error e = ErrorOf([&] { order_id->SetName(name); });
+    EXPECT_EQ(e.Number(), 3125) << name;
+    EXPECT_EQ(Message(e), "'" + name +
+                              "' is not a valid name. Make sure that it does not include invalid "
+                              "characters or punctuation and that it is not too long.");
+    EXPECT_EQ(order_id->Name(), "OrderID");
+  }
+  EXPECT_EQ(Column("SELECT * FROM MSysIMEXColumns WHERE FieldName = 'OrderID';", "FieldName"),
+            std::vector<std::string>{"OrderID"});
+  order_id->SetName(std::string(64, 'n'));
+  EXPECT_EQ(order_id->Name(), std::string(64, 'n'));
+}

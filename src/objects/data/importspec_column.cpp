@@ -54,8 +54,10 @@ void ImportSpecColumn::SetValue(const std::string& column, const com::Variant& v
 
 bool ImportSpecColumn::HasPositions() const { return (attributes_ & kHasPositions) != 0; }
 
-// The row is found by the name it has before the change.
+// The row is found by the name it has before the change. The column names a
+// field, so its name obeys the rule of field names.
 void ImportSpecColumn::SetName(const std::string& name) {
+  dao::CheckName(name);
   SetValue("FieldName", name);
   field_name_ = name;
 }

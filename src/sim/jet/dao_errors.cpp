@@ -1,10 +1,8 @@
 #include "sim/jet/dao_errors.h"
 
-#include <algorithm>
 #include <map>
 
 #include "com/error.h"
-#include "com/text.h"
 
 namespace sim::jet {
 namespace {
@@ -41,9 +39,6 @@ const std::map<std::int32_t, std::string>& Texts() {
       {kDaoInputTableMissing,
        "The Microsoft Jet database engine cannot find the input table or query '%s'. Make sure "
        "it exists and that its name is spelled correctly."},
-      {kDaoInvalidName,
-       "'%s' is not a valid name. Make sure that it does not include invalid characters or "
-       "punctuation and that it is not too long."},
       {kDaoInvalidSqlStatement,
        "Invalid SQL statement; expected 'DELETE', 'INSERT', 'PROCEDURE', 'SELECT', or "
        "'UPDATE'."},
@@ -88,15 +83,6 @@ void RaiseDao(std::int32_t number) { com::Raise(number, TextOf(number, "")); }
 
 void RaiseDao(std::int32_t number, const std::string& name) {
   com::Raise(number, TextOf(number, name));
-}
-
-void CheckName(const std::string& name) {
-  constexpr std::size_t kLongestName = 64;
-  const bool control = std::any_of(name.begin(), name.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x20; });
-  if (name.empty() || name.front() == ' ' || com::CharacterCount(name) > kLongestName ||
-      name.find_first_of(".!`[]") != std::string::npos || control)
-    RaiseDao(kDaoInvalidName, name);
 }
 
 void RaiseStateBlocksOpening(const std::string& computer) {

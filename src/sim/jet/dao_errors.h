@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/dao.h"
+
 namespace sim::jet {
 
 inline constexpr std::int32_t kDaoTableExists = 3010;
@@ -23,7 +25,6 @@ inline constexpr std::int32_t kDaoFileInUse = 3045;
 inline constexpr std::int32_t kDaoTooFewParameters = 3061;
 inline constexpr std::int32_t kDaoSyntaxError = 3075;
 inline constexpr std::int32_t kDaoInputTableMissing = 3078;
-inline constexpr std::int32_t kDaoInvalidName = 3125;
 inline constexpr std::int32_t kDaoInvalidSqlStatement = 3129;
 inline constexpr std::int32_t kDaoCharactersAfterEnd = 3142;
 inline constexpr std::int32_t kDaoFieldTooSmall = 3163;
@@ -48,10 +49,8 @@ inline constexpr std::int32_t kDaoStatePreventsOpening = 3734;
 [[noreturn]] void RaiseDao(std::int32_t number);
 // Raises an error whose text names an object, a file or an expression.
 [[noreturn]] void RaiseDao(std::int32_t number, const std::string& name);
-// 3125 for a name Jet does not accept for an object, field or index: empty,
-// longer than 64 characters, beginning with a blank, or holding . ! ` [ ] or
-// a control character.
-void CheckName(const std::string& name);
+// 3125 for a name Jet does not accept for an object, field or index.
+using dao::CheckName;
 // 3734: the file was placed in a state that admits no new connections.
 [[noreturn]] void RaiseStateBlocksOpening(const std::string& computer);
 
