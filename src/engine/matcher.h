@@ -18,15 +18,20 @@ struct MatchOptions {
 
 class Matcher {
  public:
-  // Raises com::Error 5 with PCRE2's message for an invalid pattern.
+  // Raises com::Error 5 with a one-line reason for empty search text, a
+  // regular expression that is invalid or can match empty text (it would
+  // match between every character), and literal text PCRE2 cannot take.
   Matcher(const std::string& pattern, const MatchOptions& options);
   ~Matcher();
   Matcher(const Matcher&) = delete;
   Matcher& operator=(const Matcher&) = delete;
 
-  // The number of matches in the text.
+  // The number of matches in the text. Raises com::Error 5 when the text is
+  // not valid UTF-8 or the search gives up on it (PCRE2's match limits): a
+  // text is never reported as holding fewer matches than it has.
   std::size_t Count(const std::string& text) const;
-  // The text with every match replaced.
+  // The text with every match replaced; raises as Count does, and for a
+  // replacement that cannot be made (a group that does not exist).
   std::string Replace(const std::string& text, const std::string& replacement) const;
 
  private:

@@ -54,6 +54,24 @@ class CollectingSink : public host::ScanSink {
 
 bool IsName(const Hit& hit) { return hit.property == "Name"; }
 
+// Works out the new text of each hit of one object. When any of them cannot
+// be worked out, none of the object's hits is written: an object is changed
+// whole or not at all.
+bool PlanObject(const std::vector<Hit*>& hits, const Matcher& matcher,
+                const std::string& replacement) {
+  std::optional<com::Error> failure;
+  for (Hit* hit : hits) {
+    failure = com::Capture([&] { hit->new_value = matcher.Replace(hit->value, replacement); });
+    if (failure) break;
+  }
+  if (!failure) return true;
+  for (Hit* hit : hits) {
+    hit->status = HitStatus::Failed;
+    hit->error = "Not written: " + UserMessage(*failure);
+  }
+  return false;
+}
+
 // Ordinary properties first, then names from the deepest element up, the
 // object's own name last, so that every path stays valid while writing.
 void OrderForWriting(std::vector<Hit*>& hits) {
@@ -86,6 +104,11 @@ std::string UserMessage(const com::Error& error) {
   const std::string& text = error.Description();
   const auto context = text.find("\r\n\r\nPROGRAM CONTEXT:");
   return context == std::string::npos ? text : text.substr(0, context);
+}
+
+bool SearchEngine::SearchFailed() const {
+  return std::any_of(problems_.begin(), problems_.end(),
+                     [](const RunProblem& p) { return p.search_failed; });
 }
 
 SearchEngine::SearchEngine(const ProjectOptions& options)
@@ -179,7 +202,13 @@ std::vector<Hit> SearchEngine::Search(const Matcher& matcher, const std::vector<
                              host::PathText(e.steps, e.property) + ": " + UserMessage(e.error)});
       for (const auto& t : sink.texts) {
         if (!t.text) continue;
-        const std::size_t count = matcher.Count(t.value);
+        std::size_t count = 0;
+        if (auto failed = com::Capture([&] { count = matcher.Count(t.value); })) {
+          problems_.push_back({collection, listed.name,
+                               host::PathText(t.steps, t.property) + ": " + UserMessage(*failed),
+                               true});
+          continue;
+        }
         if (count == 0) continue;
         hits.push_back({collection, listed.name, listed.write, t.steps, t.property, t.value,
                         t.writable, count, "", HitStatus::Found, ""});
@@ -204,7 +233,7 @@ void SearchEngine::Replace(std::vector<Hit>& hits, const Matcher& matcher,
   }
   bool wrote = false;
   for (auto& [key, object_hits] : objects) {
-    for (Hit* hit : object_hits) hit->new_value = matcher.Replace(hit->value, replacement);
+    if (!PlanObject(object_hits, matcher, replacement)) continue;
     if (!object_hits.front()->object_writable) {
       for (Hit* hit : object_hits) hit->status = HitStatus::ReadOnly;
       continue;

@@ -76,11 +76,13 @@ struct Hit {
 };
 
 // Something that stopped part of the run: a collection that could not be
-// listed, an object that could not be scanned.
+// listed, an object that could not be scanned, a text that was read but could
+// not be searched (`search_failed`: the results are short of what is there).
 struct RunProblem {
   std::string collection;
   std::string object;
   std::string message;
+  bool search_failed = false;
 };
 
 struct Progress {
@@ -114,6 +116,8 @@ class SearchEngine {
                bool dry_run, const std::function<void()>& before_first_write);
 
   const std::vector<RunProblem>& Problems() const { return problems_; }
+  // Some text was read but could not be searched.
+  bool SearchFailed() const;
   const host::ProblemLog& DriverProblems() const { return *problem_log_; }
 
  private:

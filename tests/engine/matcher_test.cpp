@@ -35,9 +35,74 @@ TEST(Matcher, RegularExpressionsWithGroups) {
   Matcher regex("(\\w+)ID\\b", {true, false, false});
   EXPECT_EQ(regex.Count("CustomerID, OrderID, IDs"), 2u);
   EXPECT_EQ(regex.Replace("CustomerID, OrderID", "$1_Key"), "Customer_Key, Order_Key");
-  Matcher empty("x*", {true, false, false});
-  EXPECT_EQ(empty.Count("ab"), 3u);  // empty matches step over whole characters
   const com::Error e = testing_support::ErrorOf([] { Matcher("(unclosed", {true, false, false}); });
   EXPECT_EQ(e.Number(), 5);
   EXPECT_NE(e.Description().find("Invalid regular expression"), std::string::npos);
+}
+
+TEST(Matcher, RefusesTextThatCanMatchEmptyText) {
+  struct Case {
+    std::string pattern;
+    MatchOptions options;
+  } cases[] = {
+      {"", {}},
+      {"", {true, false, false}},
+      {"", {false, false, true}},
+      {"x*", {true, false, false}},
+      {"^", {true, false, false}},
+      {"(a|)", {true, false, false}},
+      {"\\b", {true, false, false}},
+      {"x?", {true, true, true}},
+  };
+  for (const Case& c : cases) {
+    const com::Error e = testing_support::ErrorOf([&] { Matcher(c.pattern, c.options); });
+    EXPECT_EQ(e.Number(), 5) << c.pattern;
+    EXPECT_NE(e.Description().find("empty"), std::string::npos) << c.pattern << ": "
+                                                                 << e.Description();
+    EXPECT_EQ(e.Description().find('\n'), std::string::npos) << c.pattern;
+  }
+  EXPECT_EQ(Matcher("x+", {true, false, false}).Count("xx-x"), 2u);
+  EXPECT_EQ(Matcher("*", {}).Count("a*b*"), 2u);
+}
+
+// Lookaheads and \K can match empty text though the expression needs text to
+// match: found in the text, never counted, never replaced.
+TEST(Matcher, AnEmptyMatchInTheTextIsRefused) {
+  for (const char* pattern : {"(?=Customer)", "ID\\K", "(?<=a)(?=b)"}) {
+    const Matcher matcher(pattern, {true, false, false});
+    const com::Error e = testing_support::ErrorOf([&] { matcher.Count("xCustomerID ab"); });
+    EXPECT_EQ(e.Number(), 5) << pattern;
+    EXPECT_NE(e.Description().find("matched empty text"), std::string::npos) << e.Description();
+    EXPECT_EQ(matcher.Replace("xCustomerID ab", "_"), "xCustomerID ab") << pattern;
+  }
+}
+
+TEST(Matcher, LongLiteralTextIsNeverCalledARegularExpression) {
+  const std::string medium(2000, 'q');
+  EXPECT_EQ(Matcher(medium, {}).Count("x" + medium + medium), 2u);
+  const std::string huge(70000, 'q');
+  const com::Error e = testing_support::ErrorOf([&] { Matcher(huge, {}); });
+  EXPECT_EQ(e.Number(), 5);
+  EXPECT_EQ(e.Description().find("regular expression"), std::string::npos) << e.Description();
+  EXPECT_NE(e.Description().find("too long"), std::string::npos) << e.Description();
+  const com::Error utf = testing_support::ErrorOf([] { Matcher("ab\xff", {}); });
+  EXPECT_EQ(utf.Description(), "The search text is not valid UTF-8.");
+}
+
+TEST(Matcher, TextThatCannotBeSearchedRaisesInsteadOfMatchingLess) {
+  const Matcher backtracking("(a+)+b", {true, true, false});
+  const std::string text = std::string(40, 'a') + "c b";
+  for (auto work : {std::function<void()>([&] { backtracking.Count(text); }),
+                    std::function<void()>([&] { backtracking.Replace(text, "x"); })}) {
+    const com::Error e = testing_support::ErrorOf(work);
+    EXPECT_EQ(e.Number(), 5);
+    EXPECT_NE(e.Description().find("match limit"), std::string::npos) << e.Description();
+  }
+  const Matcher plain("Customer", {});
+  const std::string bad = "Customer\xC3(Customer";
+  for (auto work : {std::function<void()>([&] { plain.Count(bad); }),
+                    std::function<void()>([&] { plain.Replace(bad, "Client"); })}) {
+    const com::Error e = testing_support::ErrorOf(work);
+    EXPECT_EQ(e.Description(), "The text is not valid UTF-8 (at byte 8), so it cannot be searched.");
+  }
 }
