@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 constexpr int kFound = 0;
 constexpr int kNothingFound = 1;
 constexpr int kBadInput = 2;
-constexpr int kSomeNotReplaced = 3;
+constexpr int kSomeFailed = 3;
 
 engine::ProjectOptions ProjectOptionsOf(const Options& o, const std::string& default_workgroup) {
   engine::ProjectOptions p;
@@ -37,10 +37,20 @@ engine::ProjectOptions ProjectOptionsOf(const Options& o, const std::string& def
   return p;
 }
 
+// Access 2000 projects are .adp files (.ade when compiled); any other file
+// would be searched as a project that holds nothing.
+void CheckProjectFile(const std::string& path) {
+  const std::string extension = com::LCase(fs::path(path).extension().string());
+  if (extension != ".adp" && extension != ".ade")
+    throw UsageError("'" + path + "' is not an Access project (.adp or .ade); leave out " +
+                     "--project to search a database");
+}
+
 void Validate(const engine::ProjectOptions& p) {
   const std::string message = ui::ValidateProjectParameters(
       {p.access_project, p.database, p.database_password, p.workgroup, p.user, p.user_password});
   if (!message.empty()) throw UsageError(OneLine(message));
+  if (p.access_project) CheckProjectFile(p.database);
 }
 
 void CheckCollections(engine::SearchEngine& engine, const std::vector<std::string>& names) {
@@ -81,6 +91,11 @@ bool Confirm(Console& console, const std::vector<engine::Hit>& hits) {
   return answer == "y" || answer == "Y" || answer == "yes";
 }
 
+// Text that could not be searched makes the whole run count as partly failed.
+int Outcome(const engine::SearchEngine& engine, int code) {
+  return engine.SearchFailed() ? kSomeFailed : code;
+}
+
 int Search(engine::SearchEngine& engine, const Options& o, Console& console) {
   CheckCollections(engine, o.only);
   const engine::Matcher matcher(o.arguments[1], MatchOptionsOf(o));
@@ -93,12 +108,12 @@ int Search(engine::SearchEngine& engine, const Options& o, Console& console) {
     if (!o.json)
       console.out << hits.size() << " match(es) in " << CountObjects(hits) << " object(s)\n";
     PrintProblems(o.json ? console.err : console.out, engine);
-    return hits.empty() ? kNothingFound : kFound;
+    return Outcome(engine, hits.empty() ? kNothingFound : kFound);
   }
   if (hits.empty()) {
     if (!o.json) console.out << "nothing found\n";
     PrintProblems(o.json ? console.err : console.out, engine);
-    return kNothingFound;
+    return Outcome(engine, kNothingFound);
   }
   if (!o.dry_run && !o.yes && !Confirm(console, hits)) {
     console.err << "quillnet: nothing replaced\n";
@@ -123,7 +138,7 @@ int Search(engine::SearchEngine& engine, const Options& o, Console& console) {
     }
   }
   PrintProblems(o.json ? console.err : console.out, engine);
-  return not_replaced > 0 ? kSomeNotReplaced : kFound;
+  return Outcome(engine, not_replaced > 0 ? kSomeFailed : kFound);
 }
 
 int RunOnProject(const Options& o, Console& console) {

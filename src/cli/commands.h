@@ -1,7 +1,7 @@
 #pragma once
 // The quillnet command: runs one sub-command and gives its exit code
 // (0 found or replaced, 1 nothing found, 2 bad usage or bad input, 3 some
-// replacements refused or failed).
+// replacements refused or failed, or some text could not be searched).
 
 #include <iostream>
 #include <string>

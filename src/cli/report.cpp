@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 #include <set>
+#include <sstream>
 
 #include "com/text.h"
 
@@ -21,6 +22,55 @@ std::string OneLine(const std::string& text) {
   return collapsed;
 }
 
+namespace {
+
+std::string Hex(unsigned value, int digits) {
+  static const char kDigits[] = "0123456789abcdef";
+  std::string out;
+  for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) out += kDigits[(value >> shift) & 0xF];
+  return out;
+}
+
+std::string ControlEscape(unsigned char c) {
+  switch (c) {
+    case '\t': return "\\t";
+    case '\n': return "\\n";
+    case '\r': return "\\r";
+    default: return "\\x" + Hex(c, 2);
+  }
+}
+
+// The length of the well-formed UTF-8 sequence at `at`, or 0.
+std::size_t SequenceLength(const std::string& text, std::size_t at) {
+  const auto lead = static_cast<unsigned char>(text[at]);
+  const std::size_t length = lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+  if (length == 0 || at + length > text.size()) return 0;
+  for (std::size_t k = 1; k < length; ++k)
+    if ((static_cast<unsigned char>(text[at + k]) & 0xC0) != 0x80) return 0;
+  return length;
+}
+
+}  // namespace
+
+std::string Printable(const std::string& text) {
+  std::string out;
+  for (std::size_t at = 0; at < text.size();) {
+    const auto c = static_cast<unsigned char>(text[at]);
+    const std::size_t length = c < 0x80 ? 1 : SequenceLength(text, at);
+    if (c < 0x20 || c == 0x7F) {
+      out += ControlEscape(c);
+    } else if (length == 0) {
+      out += "\\x" + Hex(c, 2);
+    } else if (c == 0xC2 && static_cast<unsigned char>(text[at + 1]) < 0xA0) {  // U+0080-U+009F
+      out += "\\u00" + Hex(static_cast<unsigned char>(text[at + 1]), 2);
+    } else {
+      out.append(text, at, length);
+    }
+    at += std::max<std::size_t>(length, 1);
+  }
+  return out;
+}
+
 void PrintHits(std::ostream& out, const std::vector<engine::Hit>& hits, bool as_json,
                bool replacing) {
   for (const engine::Hit& hit : hits) {
@@ -35,12 +85,12 @@ void PrintHits(std::ostream& out, const std::vector<engine::Hit>& hits, bool as_
       }
       out << line.dump(-1, ' ', false, json::error_handler_t::replace) << '\n';
     } else if (replacing) {
-      out << hit.Path() << ": " << OneLine(hit.value) << " -> " << OneLine(hit.new_value) << "  ["
-          << engine::StatusName(hit.status) << "]";
-      if (!hit.error.empty()) out << " " << OneLine(hit.error);
+      out << Printable(hit.Path()) << ": " << Printable(hit.value) << " -> "
+          << Printable(hit.new_value) << "  [" << engine::StatusName(hit.status) << "]";
+      if (!hit.error.empty()) out << " " << Printable(OneLine(hit.error));
       out << '\n';
     } else {
-      out << hit.Path() << ": " << OneLine(hit.value) << '\n';
+      out << Printable(hit.Path()) << ": " << Printable(hit.value) << '\n';
     }
   }
 }
@@ -55,9 +105,9 @@ void PrintProperties(std::ostream& out, const std::vector<engine::PropertyValue>
                  .dump(-1, ' ', false, json::error_handler_t::replace)
           << '\n';
     } else {
-      out << path << " = ";
-      if (v.text) out << '"' << OneLine(v.value) << '"';
-      else out << v.value;
+      out << Printable(path) << " = ";
+      if (v.text) out << '"' << Printable(v.value) << '"';
+      else out << Printable(v.value);
       out << (v.writable ? "" : "  (read-only)") << '\n';
     }
   }
@@ -73,8 +123,9 @@ void PrintObjects(std::ostream& out, const std::vector<engine::ListedObject>& ob
                  .dump(-1, ' ', false, json::error_handler_t::replace)
           << '\n';
     } else {
-      out << o.name << '\t' << o.type_code << '\t' << o.stamp << '\t' << flag(o.read) << '\t'
-          << flag(o.write) << '\t' << flag(o.flag6) << '\t' << flag(o.flag7) << '\n';
+      out << Printable(o.name) << '\t' << o.type_code << '\t' << Printable(o.stamp) << '\t'
+          << flag(o.read) << '\t' << flag(o.write) << '\t' << flag(o.flag6) << '\t'
+          << flag(o.flag7) << '\n';
     }
   }
 }
@@ -85,11 +136,16 @@ void PrintProblems(std::ostream& out, const engine::SearchEngine& engine) {
   if (problems.empty() && log.Count() == 0) return;
   out << "\nProblems:\n";
   for (const auto& p : problems) {
-    out << "  " << p.collection;
-    if (!p.object.empty()) out << "/" << p.object;
-    out << ": " << OneLine(p.message) << '\n';
+    out << "  " << Printable(p.collection);
+    if (!p.object.empty()) out << "/" << Printable(p.object);
+    out << ": " << Printable(OneLine(p.message)) << '\n';
   }
-  log.Show(out);
+  std::stringstream shown;
+  log.Show(shown);
+  for (std::string line; std::getline(shown, line);) {
+    if (line.ends_with('\r')) line.pop_back();
+    out << Printable(line) << '\n';
+  }
 }
 
 TerminalProgress::~TerminalProgress() {

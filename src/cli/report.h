@@ -14,6 +14,10 @@ namespace cli {
 
 // Makes a message one line: its line breaks become blanks.
 std::string OneLine(const std::string& text);
+// Text that cannot drive the terminal it is shown on: control characters
+// (C0, DEL and C1) and bytes that are not UTF-8 are written as escapes
+// (\t, \n, \r, \x1b, \u009b).
+std::string Printable(const std::string& text);
 
 void PrintHits(std::ostream& out, const std::vector<engine::Hit>& hits, bool json, bool replacing);
 void PrintProperties(std::ostream& out, const std::vector<engine::PropertyValue>& values,

@@ -174,8 +174,67 @@ std::string BuildApplication(const std::string& source, const std::string& folde
   return frontend;
 }
 
+namespace {
+
+// The folder as an absolute path, refused before anything is written when the
+// sample cannot go there.
+fs::path UsableFolder(const std::string& folder) {
+  if (folder.empty()) com::Raise(5, "Give the folder to write the sample application into.");
+  const fs::path target = fs::absolute(folder).lexically_normal();
+  if (target.string().find(';') != std::string::npos)
+    com::Raise(5, "'" + target.string() + "' cannot hold the sample application: its linked " +
+                      "tables name the backend in a connect string, where ';' cannot appear.");
+  fs::path existing = target;
+  while (!fs::exists(existing)) existing = existing.parent_path();
+  if (!fs::is_directory(existing))
+    com::Raise(5, "'" + existing.string() + "' is a file, not a folder.");
+  if (existing == target && !fs::is_empty(target))
+    com::Raise(5, "'" + target.string() + "' is not empty; the sample application is written " +
+                      "into a new or empty folder.");
+  return target;
+}
+
+// Takes back a sample that was not written whole: the folders made for it,
+// or what was put into the empty folder given.
+class PartialSample {
+ public:
+  explicit PartialSample(const fs::path& folder) : folder_(folder) {
+    for (fs::path p = folder; !fs::exists(p); p = p.parent_path()) made_ = p;
+  }
+  ~PartialSample() {
+    if (!kept_) Remove();
+  }
+  PartialSample(const PartialSample&) = delete;
+  PartialSample& operator=(const PartialSample&) = delete;
+
+  void Keep() { kept_ = true; }
+
+ private:
+  void Remove() const {
+    std::error_code ignored;
+    if (!made_.empty()) {
+      fs::remove_all(made_, ignored);
+      return;
+    }
+    std::vector<fs::path> written;
+    for (fs::directory_iterator it(folder_, ignored), end; it != end; it.increment(ignored))
+      written.push_back(it->path());
+    for (const fs::path& path : written) fs::remove_all(path, ignored);
+  }
+
+  fs::path folder_;
+  fs::path made_;  // the outermost folder that did not exist, if any
+  bool kept_ = false;
+};
+
+}  // namespace
+
 std::string WriteSampleApplication(const std::string& folder) {
-  return BuildApplication(kSampleSource, folder);
+  const fs::path target = UsableFolder(folder);
+  PartialSample partial(target);
+  const std::string front_end = BuildApplication(kSampleSource, target.string());
+  partial.Keep();
+  return front_end;
 }
 
 }  // namespace cli

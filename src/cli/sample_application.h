@@ -10,8 +10,10 @@ namespace cli {
 
 extern const char* const kSampleSource;
 
-// Writes the sample's files into the folder (created when missing) and
-// returns the path of the front-end database. Existing files are replaced.
+// Writes the sample's files into a new or empty folder (created when
+// missing) and returns the path of the front-end database. A folder that
+// cannot take the sample is refused before anything is written; a failure
+// part-way takes back everything written.
 std::string WriteSampleApplication(const std::string& folder);
 
 // Builds the application a JSON source describes (the sample's format).

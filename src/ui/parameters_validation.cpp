@@ -10,6 +10,7 @@ namespace ui {
 namespace {
 
 constexpr std::int32_t kCannotCreateObject = 429;
+constexpr std::int32_t kPropertyNotFound = 3270;
 constexpr std::int32_t kUnrecognizedFormat = 3343;
 
 std::string EngineMessage(const com::Error& e) {
@@ -55,10 +56,18 @@ std::string ValidateDatabase(const ProjectParametersInput& in) {
              "file.";
     return error->Description();
   }
-  const std::string version = com::ValueOr<std::string>(
-      [&] { return com::CStr(database->GetProperties()->Item("AccessVersion")->Value()); }, "");
+  std::string version;
+  const auto unreadable = com::Capture(
+      [&] { version = com::CStr(database->GetProperties()->Item("AccessVersion")->Value()); });
   database->Close();
   workspace->Close();
+  // Only a database Access never opened lacks the property; one that is there
+  // but unreadable or empty is damage.
+  if (unreadable && unreadable->Number() != kPropertyNotFound)
+    return "The database's AccessVersion property cannot be read (" + unreadable->Description() +
+           "); the file may be damaged.";
+  if (!unreadable && version.empty())
+    return "The database's AccessVersion property is empty; the file may be damaged.";
   return VersionMessage(version);
 }
 

@@ -1,0 +1,35 @@
+#pragma once
+// The quillnet command run as a user runs it: the built program in a shell,
+// working in a test's folder, with its state ($QUILLNET_HOME) in that folder.
+
+#include <string>
+
+#include "support/temp_dir.h"
+
+namespace testing_support {
+
+struct CommandResult {
+  int code = -1;
+  std::string out;
+  std::string err;
+};
+
+class CommandLine {
+ public:
+  explicit CommandLine(const TempDir& folder) : folder_(folder) {}
+
+  // `arguments` is shell text: quote what needs it (Quoted).
+  CommandResult Run(const std::string& arguments, const std::string& input = "") const;
+  // Writes the sample application into the folder's `app` and returns its
+  // front-end database.
+  std::string Sample() const;
+
+ private:
+  const TempDir& folder_;
+};
+
+// The text as one shell word, whatever it holds.
+std::string Quoted(const std::string& text);
+std::string ReadFile(const std::string& path);
+
+}  // namespace testing_support
