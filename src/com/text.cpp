@@ -3,11 +3,8 @@
 #include <cctype>
 
 namespace com {
-namespace {
 
-// Decodes one UTF-8 code point at s[i], advancing i. Malformed bytes are taken
-// one at a time.
-char32_t Decode(std::string_view s, std::size_t& i) {
+char32_t NextCodePoint(std::string_view s, std::size_t& i) {
   const auto b = static_cast<unsigned char>(s[i]);
   int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
   if (extra && i + extra >= s.size()) extra = 0;
@@ -17,7 +14,7 @@ char32_t Decode(std::string_view s, std::size_t& i) {
   return cp;
 }
 
-void Encode(char32_t cp, std::string& out) {
+void AppendCodePoint(char32_t cp, std::string& out) {
   if (cp < 0x80) {
     out += static_cast<char>(cp);
   } else if (cp < 0x800) {
@@ -34,6 +31,8 @@ void Encode(char32_t cp, std::string& out) {
     out += static_cast<char>(0x80 | (cp & 0x3F));
   }
 }
+
+namespace {
 
 // Case mapping of the Western code page (Windows-1252): ASCII, Latin-1 letters
 // and the four letters of 0x80-0x9F (Š, Œ, Ž, Ÿ).
@@ -57,7 +56,7 @@ template <class F>
 std::string Map(std::string_view s, F f) {
   std::string out;
   out.reserve(s.size());
-  for (std::size_t i = 0; i < s.size();) Encode(f(Decode(s, i)), out);
+  for (std::size_t i = 0; i < s.size();) AppendCodePoint(f(NextCodePoint(s, i)), out);
   return out;
 }
 
@@ -69,7 +68,7 @@ std::string LCase(std::string_view s) { return Map(s, Lower); }
 bool EqualsNoCase(std::string_view a, std::string_view b) {
   std::size_t i = 0, j = 0;
   while (i < a.size() && j < b.size())
-    if (Upper(Decode(a, i)) != Upper(Decode(b, j))) return false;
+    if (Upper(NextCodePoint(a, i)) != Upper(NextCodePoint(b, j))) return false;
   return i == a.size() && j == b.size();
 }
 
@@ -110,13 +109,13 @@ std::string Join(const std::vector<std::string>& parts, std::string_view separat
 
 std::string Left(std::string_view s, std::size_t characters) {
   std::size_t i = 0;
-  for (std::size_t n = 0; n < characters && i < s.size(); ++n) Decode(s, i);
+  for (std::size_t n = 0; n < characters && i < s.size(); ++n) NextCodePoint(s, i);
   return std::string(s.substr(0, i));
 }
 
 std::size_t CharacterCount(std::string_view s) {
   std::size_t n = 0;
-  for (std::size_t i = 0; i < s.size(); ++n) Decode(s, i);
+  for (std::size_t i = 0; i < s.size(); ++n) NextCodePoint(s, i);
   return n;
 }
 
@@ -124,7 +123,7 @@ std::vector<std::string> Characters(std::string_view s) {
   std::vector<std::string> out;
   for (std::size_t i = 0; i < s.size();) {
     const std::size_t start = i;
-    Decode(s, i);
+    NextCodePoint(s, i);
     out.emplace_back(s.substr(start, i - start));
   }
   return out;

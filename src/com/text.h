@@ -20,6 +20,10 @@ std::string Join(const std::vector<std::string>& parts, std::string_view separat
 // VB's Left and Mid count characters; these count UTF-8 code points.
 std::string Left(std::string_view s, std::size_t characters);
 std::size_t CharacterCount(std::string_view s);
+// The code point of UTF-8 text at s[i], moving i past it; malformed bytes
+// are taken one at a time.
+char32_t NextCodePoint(std::string_view s, std::size_t& i);
+void AppendCodePoint(char32_t code, std::string& out);
 // Splits UTF-8 text into its characters (each one code point, as a string).
 std::vector<std::string> Characters(std::string_view s);
 

@@ -3,62 +3,31 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
-#include <sys/wait.h>
 
 #include "com/text.h"
+#include "support/command_line.h"
 #include "support/temp_dir.h"
 
 namespace {
 
-struct Result {
-  int code = -1;
-  std::string out;
-  std::string err;
-};
+using Result = testing_support::CommandResult;
 
 class CommandTest : public ::testing::Test {
  protected:
   Result Run(const std::string& arguments, const std::string& input = "") {
-    const std::string out_file = temp_.File("out.txt"), err_file = temp_.File("err.txt");
-    const std::string command = "cd '" + temp_.path().string() + "' && QUILLNET_HOME='" +
-                                temp_.File("home") + "' '" + QUILLNET_BINARY + "' " + arguments +
-                                " >'" + out_file + "' 2>'" + err_file + "' <" +
-                                (input.empty() ? std::string("/dev/null") : "'" + Input(input) + "'");
-    const int status = std::system(command.c_str());
-    Result r;
-    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.out = Read(out_file);
-    r.err = Read(err_file);
-    return r;
+    return command_.Run(arguments, input);
   }
-
   std::string Sample() {
-    const Result r = Run("sample app");
-    EXPECT_EQ(r.code, 0) << r.err;
-    auto lines = com::Split(r.out, "\n");
-    lines.pop_back();
-    return lines.back();
+    const std::string front = command_.Sample();
+    EXPECT_FALSE(front.empty());
+    return front;
   }
-
-  std::string Read(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-
-  std::string Input(const std::string& text) {
-    const std::string file = temp_.File("in.txt");
-    std::ofstream(file) << text;
-    return file;
-  }
+  static std::string Read(const std::string& file) { return testing_support::ReadFile(file); }
 
   testing_support::TempDir temp_;
+  testing_support::CommandLine command_{temp_};
 };
 
 std::size_t Lines(const std::string& text) {

@@ -14,6 +14,7 @@
 #include "sim/jet/catalog.h"
 #include "sim/jet/database_builder.h"
 #include "sim/jet/jet_file.h"
+#include "support/utf16.h"
 #include "support/machine_test.h"
 
 namespace {
@@ -21,14 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 using Files = std::map<std::string, std::string>;
 
-std::string Utf16(const std::string& ascii) {
-  std::string bytes = "\xFF\xFE";
-  for (const char c : ascii) {
-    bytes += c;
-    bytes += '\0';
-  }
-  return bytes;
-}
+using testing_support::Utf16;
 
 const std::string kFormLines =
     "Version =20\nVersionRequired =20\nBegin Form\n    RecordSource =\"Customers\"\n    Begin\n"

@@ -72,42 +72,12 @@ std::string Convert(std::string_view input, const char* from, const char* to,
   return output;
 }
 
-void AppendUtf8(char32_t code, std::string& out) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (code >> 18));
-    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
-
-// The code point at `at` of well-formed UTF-8, moving past it.
-char32_t NextCodePoint(std::string_view text, std::size_t& at) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(at);
-  const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-  char32_t code = length == 1 ? lead : lead & (0x7F >> length);
-  for (std::size_t i = 1; i < length && at + i < text.size(); ++i)
-    code = (code << 6) | (byte(at + i) & 0x3F);
-  at += length;
-  return code;
-}
-
 std::string AnsiToUtf8(std::string_view bytes) {
   std::string text;
   text.reserve(bytes.size());
   for (const char c : bytes) {
     const auto byte = static_cast<unsigned char>(c);
-    AppendUtf8(byte >= 0x80 && byte < 0xA0 ? kAnsi80To9F[byte - 0x80] : byte, text);
+    com::AppendCodePoint(byte >= 0x80 && byte < 0xA0 ? kAnsi80To9F[byte - 0x80] : byte, text);
   }
   return text;
 }
@@ -117,7 +87,7 @@ std::string Utf8ToAnsi(std::string_view text) {
   bytes.reserve(text.size());
   for (std::size_t at = 0; at < text.size();) {
     const std::size_t start = at;
-    const char32_t code = NextCodePoint(text, at);
+    const char32_t code = com::NextCodePoint(text, at);
     const auto mapped = std::find(kAnsi80To9F.begin(), kAnsi80To9F.end(), code);
     if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
       bytes += static_cast<char>(code);
@@ -146,7 +116,7 @@ std::string RepairSurrogatePairs(std::string_view utf8) {
     }
     const char32_t high = ((byte(i + 1) & 0x0F) << 6) | (byte(i + 2) & 0x3F);
     const char32_t low = ((byte(i + 4) & 0x0F) << 6) | (byte(i + 5) & 0x3F);
-    AppendUtf8(0x10000 + (high << 10) + low, repaired);
+    com::AppendCodePoint(0x10000 + (high << 10) + low, repaired);
     i += 5;
   }
   return repaired;

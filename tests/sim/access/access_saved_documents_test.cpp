@@ -7,22 +7,16 @@
 #include <sstream>
 
 #include "access_fixture.h"
+#include "support/utf16.h"
 #include "support/error_matchers.h"
 
 namespace access_test {
 namespace {
 
 using testing_support::ErrorOf;
+using testing_support::Utf16;
 
 // A form as Access writes it: UTF-16LE with its mark, CR LF.
-std::string Utf16(const std::string& ascii) {
-  std::string bytes = "\xFF\xFE";
-  for (const char c : ascii) {
-    bytes += c;
-    bytes += '\0';
-  }
-  return bytes;
-}
 
 const std::string kForm = Utf16(
     "Version =20\r\nVersionRequired =20\r\nBegin Form\r\n    RecordSource =\"Customers\"\r\n"

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include "com/text.h"
 #include "platform/access.h"
 #include "sim/access/document_text.h"
@@ -187,7 +189,12 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"a short hex line", {"Begin Form", "    GUID = Begin", "        0xabc", "    End", "End"},
                 3, "half a byte"},
         Refusal{"a report for a form", {"Version =20", "Begin Report", "End"}, 0,
-                "holds 'Begin Report'"}));
+                "holds 'Begin Report'"}),
+    [](const ::testing::TestParamInfo<Refusal>& info) {
+      std::string name;
+      for (const char c : std::string(info.param.what)) name += std::isalnum(c) ? c : '_';
+      return name;
+    });
 
 TEST(TextEncoding, RoundTripsEveryFraming) {
   const std::string text = "Caption =\"Kunde \xC3\xBC\"\nEnd";
