@@ -71,6 +71,24 @@ std::string Printable(const std::string& text) {
   return out;
 }
 
+namespace {
+
+// A hit in code, one line of the module a line: "path line 12: text".
+void PrintCodeLines(std::ostream& out, const engine::Hit& hit, bool replacing) {
+  for (const auto& line : hit.lines) {
+    out << Printable(hit.Path()) << " line " << line.number << ": " << Printable(line.text);
+    if (replacing) out << " -> " << Printable(line.new_text);
+    out << '\n';
+  }
+  if (replacing) {
+    out << Printable(hit.Path()) << "  [" << engine::StatusName(hit.status) << "]";
+    if (!hit.error.empty()) out << " " << Printable(OneLine(hit.error));
+    out << '\n';
+  }
+}
+
+}  // namespace
+
 void PrintHits(std::ostream& out, const std::vector<engine::Hit>& hits, bool as_json,
                bool replacing) {
   for (const engine::Hit& hit : hits) {
@@ -84,6 +102,8 @@ void PrintHits(std::ostream& out, const std::vector<engine::Hit>& hits, bool as_
         if (!hit.error.empty()) line["error"] = hit.error;
       }
       out << line.dump(-1, ' ', false, json::error_handler_t::replace) << '\n';
+    } else if (!hit.lines.empty()) {
+      PrintCodeLines(out, hit, replacing);
     } else if (replacing) {
       out << Printable(hit.Path()) << ": " << Printable(hit.value) << " -> "
           << Printable(hit.new_value) << "  [" << engine::StatusName(hit.status) << "]";

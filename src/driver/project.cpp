@@ -3,6 +3,7 @@
 #include "com/text.h"
 #include "host/parameter_set.h"
 #include "host/utility.h"
+#include "objects/code/modules.h"
 #include "objects/data/importspecs.h"
 #include "objects/data/queries.h"
 #include "objects/data/relationships.h"
@@ -573,9 +574,10 @@ void Project::InitCollections() {
     add(std::make_shared<objects::Relationships>(), "Relationships");
     add(std::make_shared<objects::ImportSpecs>(), "ImportSpecs");
   }
-  for (const char* kind :
-       {"Forms", "Reports", "DataAccessPages", "Macros", "Modules", "CommandBars"})
+  for (const char* kind : {"Forms", "Reports", "DataAccessPages", "Macros"})
     add(std::make_shared<objects::UnbuiltCollection>(kind), kind);
+  add(std::make_shared<objects::Modules>(), "Modules");
+  add(std::make_shared<objects::UnbuiltCollection>("CommandBars"), "CommandBars");
 }
 
 std::shared_ptr<objects::Tables> Project::Tables() {

@@ -54,6 +54,27 @@ class CollectingSink : public host::ScanSink {
 
 bool IsName(const Hit& hit) { return hit.property == "Name"; }
 
+// The module line a piece of code begins on, when the scan read one for the
+// element the text belongs to.
+std::optional<std::int32_t> StartLine(const std::vector<host::ScanText>& texts,
+                                      const host::ScanText& text) {
+  for (const auto& t : texts)
+    if (t.property == "StartLine" && host::PathText(t.steps, "") == host::PathText(text.steps, ""))
+      return com::CLng(com::Variant(t.value));
+  return std::nullopt;
+}
+
+// The lines of a piece of code that hold matches, numbered in the module.
+std::vector<CodeLine> MatchedLines(const std::string& code, std::int32_t first_line,
+                                   const Matcher& matcher) {
+  std::vector<CodeLine> lines;
+  const auto all = com::Split(code, com::kCrLf);
+  for (std::size_t i = 0; i < all.size(); ++i)
+    if (matcher.Count(all[i]) > 0)
+      lines.push_back({first_line + static_cast<std::int32_t>(i), all[i], ""});
+  return lines;
+}
+
 // Works out the new text of each hit of one object. When any of them cannot
 // be worked out, none of the object's hits is written: an object is changed
 // whole or not at all.
@@ -61,7 +82,10 @@ bool PlanObject(const std::vector<Hit*>& hits, const Matcher& matcher,
                 const std::string& replacement) {
   std::optional<com::Error> failure;
   for (Hit* hit : hits) {
-    failure = com::Capture([&] { hit->new_value = matcher.Replace(hit->value, replacement); });
+    failure = com::Capture([&] {
+      hit->new_value = matcher.Replace(hit->value, replacement);
+      for (auto& line : hit->lines) line.new_text = matcher.Replace(line.text, replacement);
+    });
     if (failure) break;
   }
   if (!failure) return true;
@@ -211,7 +235,9 @@ std::vector<Hit> SearchEngine::Search(const Matcher& matcher, const std::vector<
         }
         if (count == 0) continue;
         hits.push_back({collection, listed.name, listed.write, t.steps, t.property, t.value,
-                        t.writable, count, "", HitStatus::Found, ""});
+                        t.writable, count, "", HitStatus::Found, "", {}});
+        if (const auto first_line = StartLine(sink.texts, t))
+          hits.back().lines = MatchedLines(t.value, *first_line, matcher);
       }
     }
   }

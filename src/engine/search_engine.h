@@ -57,6 +57,13 @@ struct PropertyValue {
 enum class HitStatus { Found, DryRun, Replaced, Refused, Failed, ReadOnly };
 const char* StatusName(HitStatus status);
 
+// A line of code that holds a match, by its number in the module.
+struct CodeLine {
+  std::int32_t number = 0;
+  std::string text;
+  std::string new_text;
+};
+
 struct Hit {
   std::string collection;
   std::string object;
@@ -69,6 +76,9 @@ struct Hit {
   std::string new_value;
   HitStatus status = HitStatus::Found;
   std::string error;
+  // For a piece of code (a text whose element also tells its StartLine in
+  // the module): the lines that hold matches.
+  std::vector<CodeLine> lines;
 
   // collection/object/sub-collection items/property, e.g.
   // Forms/frmOrders/Controls(txtCustomer)/ControlSource

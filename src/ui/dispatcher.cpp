@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "host/tracer.h"
+#include "objects/code/module.h"
 #include "platform/dao.h"
 #include "platform/system.h"
 #include "shared/validation.h"
@@ -118,9 +119,15 @@ com::ObjectRef Dispatcher::GetMacro(std::shared_ptr<driver::Project>, std::int32
   return vxhandler::Guard(kClass, "GetMacro", [&] { return NotBuilt("macros"); });
 }
 
-com::ObjectRef Dispatcher::GetModule(std::shared_ptr<driver::Project>, std::int32_t,
-                                     const std::string&) {
-  return vxhandler::Guard(kClass, "GetModule", [&] { return NotBuilt("modules"); });
+com::ObjectRef Dispatcher::GetModule(std::shared_ptr<driver::Project> project,
+                                     std::int32_t project_type, const std::string& name) {
+  return vxhandler::Guard(kClass, "GetModule", [&] {
+    auto module = std::make_shared<objects::Module>();
+    module->Initialize(std::move(project),
+                       std::static_pointer_cast<Dispatcher>(shared_from_this()), project_type,
+                       name);
+    return com::ObjectRef(module);
+  });
 }
 
 com::ObjectRef Dispatcher::GetReport(std::shared_ptr<driver::Project>, std::int32_t,

@@ -19,16 +19,19 @@ void ObjectBase::IObject_SetMode(std::int32_t mode) {
 }
 
 void ObjectBase::SetMode(std::int32_t mode) {
-  vxhandler::Guard(TypeName(), "SetMode", [&] {
-    if (mode == mode_) return;
-    switch (mode) {
-      case driver::kModeClosed: Close(); break;
-      case driver::kModeScan:
-      case driver::kModeUpdate: Open(mode); break;
-      default: validation::RaiseInvalidCaseSelector(com::Variant(mode));
-    }
-    mode_ = mode;
-  });
+  vxhandler::GuardWithRollback(
+      TypeName(), "SetMode",
+      [&] {
+        if (mode == mode_) return;
+        switch (mode) {
+          case driver::kModeClosed: Close(); break;
+          case driver::kModeScan:
+          case driver::kModeUpdate: Open(mode); break;
+          default: validation::RaiseInvalidCaseSelector(com::Variant(mode));
+        }
+        mode_ = mode;
+      },
+      [&] { Abandon(); });
 }
 
 void ObjectBase::IObject_Scan(const std::string& arg1, const std::string& arg2, bool flag,

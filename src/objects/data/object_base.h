@@ -36,6 +36,9 @@ class ObjectBase : public com::Dispatch, public driver::IObject {
 
   virtual void Open(std::int32_t mode) = 0;
   virtual void Close() = 0;
+  // Undoes what a failed switch left behind (errors are ignored); the mode
+  // stays as it was unless this changes it.
+  virtual void Abandon() {}
   // Drops every reference the object holds (sub-collections torn down first).
   virtual void DropReferences() = 0;
 

@@ -1,0 +1,75 @@
+#pragma once
+// One standard or class module of the database, opened in the code editor
+// of the running Access: hidden from the user, with Access's pop-ups and
+// message-box sounds kept quiet while it is open. Its Procedures change the
+// editor's copy of the code; closing from update mode saves it, closing from
+// scan mode discards it. A module the user already had open is only scanned:
+// the driver neither closes nor saves it.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "objects/data/object_base.h"
+#include "platform/dao.h"
+#include "shared/no_popups_hook.h"
+#include "shared/silent_message_boxes.h"
+
+namespace ui {
+class Dispatcher;
+}
+
+namespace objects {
+
+class Procedures;
+
+class Module : public ObjectBase {
+  // The class name that error contexts and traces report.
+  static constexpr const char* kClass = "Module";
+
+ public:
+  Module() : ObjectBase("Modules") {}
+  const com::TypeInfo& Members() const override;
+
+  void Initialize(std::shared_ptr<driver::Project> project,
+                  std::shared_ptr<ui::Dispatcher> dispatcher, std::int32_t project_type,
+                  const std::string& name);
+
+  std::string Name() const { return name_; }
+  void SetName(const std::string& name);
+  std::string Description();
+  void SetDescription(const std::string& description);
+  std::shared_ptr<Procedures> GetProcedures();
+
+ protected:
+  void Open(std::int32_t mode) override;
+  void Close() override;
+  void Abandon() override;
+  void DropReferences() override;
+
+ private:
+  com::ObjectRef App() const;
+  // The module in Access's Modules collection: there only while it is open.
+  com::ObjectRef OpenModule() const;
+  std::shared_ptr<dao::Document> Document();
+  void OpenInEditor();
+  void CloseInEditor(bool save);
+  void PutBackSccStatus();
+  void TearDownProcedures();
+
+  std::shared_ptr<driver::Project> project_;
+  std::shared_ptr<ui::Dispatcher> dispatcher_;
+  std::int32_t project_type_ = 2;
+  com::ObjectRef access_module_;
+  std::shared_ptr<Procedures> procedures_;
+  bool was_open_ = false;
+  std::optional<shared::NoPopupsHook> hook_;
+  std::optional<shared::SilentMessageBoxes> sounds_;
+  // Under source control: the module's SccStatus, and the value it had
+  // while the driver opens the module with another.
+  std::shared_ptr<dao::Property> scc_status_;
+  std::optional<com::Variant> scc_saved_;
+};
+
+}  // namespace objects
