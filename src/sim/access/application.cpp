@@ -258,7 +258,7 @@ void Application::CloseWindow(HWND window) {
 }
 
 void Application::Attach(std::shared_ptr<CurrentFile> file, bool bypass_key) {
-  documents_ = std::make_unique<DocumentWindows>(std::move(file), *main_, *editor_);
+  documents_ = std::make_unique<DocumentWindows>(Self(), std::move(file), *main_, *editor_);
   registration_ =
       machine_.running_objects().Register(documents_->File()->FullName(), shared_from_this());
   documents_->RunStartup(bypass_key);

@@ -13,8 +13,8 @@ CodeEditor::CodeEditor(Windows& windows)
                            styles::kFrame & ~styles::kVisible)),
       client_(windows.Create("MDIClient", "", main_, styles::kMdiClient)) {
   windows_.ShowWindow(main_, styles::kHide);
-  windows_list_.push_back({next_id_++, kProjectWindow, "Project", "", 0, true});
-  windows_list_.push_back({next_id_++, kPropertyWindow, "Properties", "", 0, true});
+  windows_list_.push_back({next_id_++, kProjectWindow, "Project", "", 0, true, nullptr});
+  windows_list_.push_back({next_id_++, kPropertyWindow, "Properties", "", 0, true, nullptr});
 }
 
 CodeEditor::~CodeEditor() { windows_.Destroy(main_); }
@@ -43,11 +43,12 @@ void CodeEditor::Unload() {
   windows_list_.front().caption = "Project";
 }
 
-void CodeEditor::Open(const std::string& module) {
+void CodeEditor::Open(const std::string& module, std::shared_ptr<CodeModule> code) {
   if (!FindModule(module)) {
     const HWND handle = windows_.Create("VbaWindow", CodeCaption(module), client_,
                                         styles::kMdiChild | styles::kVisible);
-    windows_list_.push_back({next_id_++, kCodeWindow, CodeCaption(module), module, handle, true});
+    windows_list_.push_back(
+        {next_id_++, kCodeWindow, CodeCaption(module), module, handle, true, std::move(code)});
   }
   ShowMain();
 }
@@ -61,6 +62,7 @@ void CodeEditor::Close(std::int32_t id) {
     return;
   }
   const HWND handle = window->handle;
+  if (window->code) window->code->Close();
   windows_list_.erase(window);
   windows_.Destroy(handle);
 }

@@ -6,12 +6,14 @@
 // the docked Project and Properties windows. Its windows are listed as
 // VBE.Windows lists them: the docked ones first, then the code windows in the
 // order they were opened. Closing a docked window hides it; closing a code
-// window destroys it.
+// window destroys it and drops the copy of the module it held.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "sim/access/code_module.h"
 #include "sim/win32/windows.h"
 
 namespace sim::access {
@@ -33,6 +35,8 @@ class CodeEditor {
     std::string module;  // of a code window
     HWND handle = 0;     // a docked window has none of its own
     bool visible = true;
+    // The editor's copy of the module's text; closing the window drops it.
+    std::shared_ptr<CodeModule> code;
   };
 
   explicit CodeEditor(Windows& windows);
@@ -50,9 +54,9 @@ class CodeEditor {
   void Load(const std::string& project);
   void Unload();
 
-  // Opens the module's code window, or brings forward the one open, and
-  // shows and activates the editor's main window.
-  void Open(const std::string& module);
+  // Opens the module's code window over the copy of its text, or brings
+  // forward the one open, and shows and activates the editor's main window.
+  void Open(const std::string& module, std::shared_ptr<CodeModule> code = nullptr);
   void Close(std::int32_t id);
   void CloseModule(const std::string& module);
 

@@ -8,6 +8,10 @@ namespace sim::access {
 namespace {
 
 constexpr std::int32_t kDefault = -1;  // acDefault: the active window
+// AcCloseSave. acSavePrompt, the default, and acSaveNo close a module without
+// saving it: Access ignores acSavePrompt for modules.
+constexpr std::int32_t kSavePrompt = 0;
+constexpr std::int32_t kSaveYes = 1;
 
 // Runs an action on the open database's windows.
 template <class Work>
@@ -51,7 +55,8 @@ const com::TypeInfo& DoCmd::Members() const {
             return Act(self, "Close", [&](DocumentWindows& documents) {
               const std::int32_t type = LongArg(args, 0, kDefault);
               if (type == kDefault) return documents.CloseActive();
-              documents.Close(type, com::CStr(Required(args, 1)));
+              documents.Close(type, com::CStr(Required(args, 1)),
+                              LongArg(args, 2, kSavePrompt) == kSaveYes);
             });
           }))
           .Custom(Method<DoCmd>("Rename", [](DoCmd& self, Args args) {

@@ -5,6 +5,7 @@
 #include "com/text.h"
 #include "platform/access.h"
 #include "sim/access/access_errors.h"
+#include "sim/access/document_store.h"
 #include "sim/access/window_styles.h"
 
 namespace sim::access {
@@ -42,9 +43,10 @@ std::optional<std::pair<std::int32_t, std::string>> DocumentOfModule(const std::
 
 }  // namespace
 
-DocumentWindows::DocumentWindows(std::shared_ptr<CurrentFile> file, MainWindow& main,
+DocumentWindows::DocumentWindows(std::weak_ptr<Application> application,
+                                 std::shared_ptr<CurrentFile> file, MainWindow& main,
                                  CodeEditor& editor)
-    : file_(std::move(file)), main_(main), editor_(editor) {
+    : application_(std::move(application)), file_(std::move(file)), main_(main), editor_(editor) {
   editor_.Load(file_->ProjectName());
 }
 
@@ -83,14 +85,17 @@ void DocumentWindows::Open(std::int32_t object_type, const std::string& name, st
 void DocumentWindows::OpenModule(const std::string& name) {
   const auto stored = file_->Find(msaccess::acModule, name);
   if (!stored) RaiseAccess(kModuleNotFound, name);
-  editor_.Open(*stored);
+  if (editor_.FindModule(*stored)) return editor_.Open(*stored);
+  const auto document = DocumentStore(file_->Catalog()).Find(msaccess::acModule, *stored);
+  editor_.Open(*stored,
+               std::make_shared<CodeModule>(application_, *stored, document ? document->text : ""));
 }
 
 void DocumentWindows::OpenCodeWindow(const std::string& module) {
+  if (file_->Find(msaccess::acModule, module)) return OpenModule(module);
   const auto document = DocumentOfModule(module);
-  const bool found = file_->Find(msaccess::acModule, module) ||
-                     (document && file_->Find(document->first, document->second));
-  if (!found) RaiseAccess(kModuleNotFound, module);
+  if (!document || !file_->Find(document->first, document->second))
+    RaiseAccess(kModuleNotFound, module);
   editor_.Open(module);
 }
 
@@ -100,8 +105,8 @@ void DocumentWindows::OpenRelationships() {
              styles::kShowNormal);
 }
 
-void DocumentWindows::Close(std::int32_t object_type, const std::string& name) {
-  if (object_type == msaccess::acModule) return editor_.CloseModule(name);
+void DocumentWindows::Close(std::int32_t object_type, const std::string& name, bool save) {
+  if (object_type == msaccess::acModule) return CloseModule(name, save);
   if (const auto* document = main_.Find(object_type, name)) main_.Close(document->handle);
 }
 
@@ -156,6 +161,11 @@ std::vector<std::string> DocumentWindows::OpenNames(std::int32_t object_type) co
   return names;
 }
 
+std::shared_ptr<CodeModule> DocumentWindows::ModuleCode(const std::string& name) const {
+  const auto* window = editor_.FindModule(name);
+  return window ? window->code : nullptr;
+}
+
 std::string DocumentWindows::Caption(const DocumentKind& kind, const std::string& name,
                                      std::int32_t view) const {
   const std::string word =
@@ -179,6 +189,25 @@ std::string DocumentWindows::StartupForm() const {
 bool DocumentWindows::DatabaseFlag(const std::string& property) const {
   const auto value = file_->DatabaseProperty(property);
   return !value || com::ValueOr<bool>([&] { return com::CBool(*value); }, true);
+}
+
+void DocumentWindows::CloseModule(const std::string& name, bool save) {
+  const auto* window = editor_.FindModule(name);
+  if (!window) return;
+  if (save && window->code && window->code->Changed()) SaveModule(window->module, *window->code);
+  editor_.Close(window->id);
+}
+
+// The file keeps the module's framing and layout; the bytes it came from
+// no longer match the text.
+void DocumentWindows::SaveModule(const std::string& name, const CodeModule& code) {
+  DocumentStore store(file_->Catalog());
+  StoredDocument document = store.Find(msaccess::acModule, name)
+                                .value_or(StoredDocument{msaccess::acModule, name, "", {}, {}, {}});
+  document.text = code.Text();
+  document.source.reset();
+  document.layout.code_source.reset();
+  store.Put(document);
 }
 
 }  // namespace sim::access

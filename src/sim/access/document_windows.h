@@ -17,11 +17,14 @@
 
 namespace sim::access {
 
+class Application;
+
 class DocumentWindows {
  public:
   using HWND = platform::Windows::HWND;
 
-  DocumentWindows(std::shared_ptr<CurrentFile> file, MainWindow& main, CodeEditor& editor);
+  DocumentWindows(std::weak_ptr<Application> application, std::shared_ptr<CurrentFile> file,
+                  MainWindow& main, CodeEditor& editor);
   ~DocumentWindows();
   DocumentWindows(const DocumentWindows&) = delete;
   DocumentWindows& operator=(const DocumentWindows&) = delete;
@@ -39,14 +42,17 @@ class DocumentWindows {
   // running an action query) and for a dialog window.
   void Open(std::int32_t object_type, const std::string& name, std::int32_t view,
             std::int32_t window_mode);
-  // A standard or class module of the file; 2516 for any other name.
+  // A standard or class module of the file, its code window holding a copy
+  // of the text the file keeps; 2516 for any other name.
   void OpenModule(const std::string& name);
   // A code window, also of a form's or report's module ("Form_Orders").
   void OpenCodeWindow(const std::string& module);
   void OpenRelationships();
 
-  // Closing an object that is not open does nothing.
-  void Close(std::int32_t object_type, const std::string& name);
+  // Closing an object that is not open does nothing. A module closed with
+  // saving has its copy written to the file when it changed; otherwise the
+  // copy is dropped.
+  void Close(std::int32_t object_type, const std::string& name, bool save = false);
   void CloseActive();
   // A window of the database told to close (WM_CLOSE); false when it is none.
   bool CloseWindow(HWND handle);
@@ -59,13 +65,18 @@ class DocumentWindows {
   // The open objects of a kind, in the order they were opened; for modules,
   // the standard and class modules with a code window.
   std::vector<std::string> OpenNames(std::int32_t object_type) const;
+  // The copy of an open standard or class module; nothing for another.
+  std::shared_ptr<CodeModule> ModuleCode(const std::string& name) const;
 
  private:
   std::string Caption(const DocumentKind& kind, const std::string& name, std::int32_t view) const;
   bool ShowsInWindow(const DocumentKind& kind, const std::string& name, std::int32_t view) const;
   std::string StartupForm() const;
   bool DatabaseFlag(const std::string& property) const;
+  void CloseModule(const std::string& name, bool save);
+  void SaveModule(const std::string& name, const CodeModule& code);
 
+  std::weak_ptr<Application> application_;
   std::shared_ptr<CurrentFile> file_;
   MainWindow& main_;
   CodeEditor& editor_;

@@ -35,6 +35,8 @@ std::int32_t OpenDocuments::Count() { return static_cast<std::int32_t>(Names().s
 com::ObjectRef OpenDocuments::Item(const com::Variant& index) {
   const auto name = ItemName(Names(), index, 0);
   if (!name) RaiseMissing(type_, index);
+  if (type_ == msaccess::acModule)
+    return Application::Served(application_)->Documents()->ModuleCode(*name);
   return std::make_shared<AccessObject>(application_, type_, *name);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // Access's Forms, Reports, Modules and DataAccessPages collections: the
-// objects of the kind open in the session (for modules, the standard and
-// class modules with an open code window), in the order they were opened,
-// by position from 0 or by name (letter case ignored).
+// objects of the kind open in the session (for modules, the Module objects
+// of the standard and class modules with an open code window), in the order
+// they were opened, by position from 0 or by name (letter case ignored).
 
 #include <cstdint>
 #include <memory>
