@@ -54,10 +54,11 @@ class CollectingSink : public host::ScanSink {
 
 bool IsName(const Hit& hit) { return hit.property == "Name"; }
 
-// The module line a piece of code begins on, when the scan read one for the
-// element the text belongs to.
+// The module line a piece of code begins on, when the text is code: the
+// Text of an element that also tells its StartLine.
 std::optional<std::int32_t> StartLine(const std::vector<host::ScanText>& texts,
                                       const host::ScanText& text) {
+  if (text.property != "Text") return std::nullopt;
   for (const auto& t : texts)
     if (t.property == "StartLine" && host::PathText(t.steps, "") == host::PathText(text.steps, ""))
       return com::CLng(com::Variant(t.value));

@@ -177,4 +177,24 @@ TEST_F(CommandTest, AnImportThatCannotBeReadIsBadInputAndWritesNothing) {
   EXPECT_FALSE(std::filesystem::exists(temp_.path() / "new.mdb"));
 }
 
+TEST_F(CommandTest, AProcedureRenamedWithEveryCallAcrossTheModules) {
+  const std::string db = Sample();
+  Result r = Run("search '" + db + "' CityOf --only Modules");
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.out.find("Modules/clsCustomer/Procedures(City.Get)/Text line 15:     City = "
+                       "CityOf(mCustomerID)\n"),
+            std::string::npos)
+      << r.out;
+  r = Run("replace '" + db + "' CityOf CustomerCity --whole-word --yes --only Modules");
+  ASSERT_EQ(r.code, 0) << r.out << r.err;
+  EXPECT_NE(r.out.find("3 replaced, 0 refused or failed"), std::string::npos) << r.out;
+  EXPECT_EQ(Run("search '" + db + "' CityOf --only Modules").code, 1);
+  r = Run("search '" + db + "' CustomerCity --only Modules");
+  EXPECT_NE(r.out.find("Modules/basCustomers/Procedures(CustomerCity)/Text line 5: Public Function "
+                       "CustomerCity(ByVal CustomerID As String) As Variant\n"),
+            std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("4 match(es) in 2 object(s)"), std::string::npos) << r.out;
+}
+
 }  // namespace
