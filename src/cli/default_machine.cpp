@@ -42,6 +42,7 @@ DefaultMachine::DefaultMachine() : state_(StateFolder()) {
 
   const fs::path access_exe = fs::path(state_) / "Office" / "MSACCESS.EXE";
   Touch(access_exe);
+  Touch(fs::path(state_) / "Office" / "1033" / "msain900.dll");
   machine_->installer().AddProduct({"{00000409-78E1-11D2-B60F-006097C998E7}",
                                     "Microsoft Office 2000 Premium",
                                     {{kAccessComponent, access_exe.string(), 3}}});

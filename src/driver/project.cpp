@@ -3,6 +3,7 @@
 #include "com/text.h"
 #include "host/parameter_set.h"
 #include "host/utility.h"
+#include "objects/code/macros.h"
 #include "objects/code/modules.h"
 #include "objects/data/importspecs.h"
 #include "objects/data/queries.h"
@@ -574,8 +575,9 @@ void Project::InitCollections() {
     add(std::make_shared<objects::Relationships>(), "Relationships");
     add(std::make_shared<objects::ImportSpecs>(), "ImportSpecs");
   }
-  for (const char* kind : {"Forms", "Reports", "DataAccessPages", "Macros"})
+  for (const char* kind : {"Forms", "Reports", "DataAccessPages"})
     add(std::make_shared<objects::UnbuiltCollection>(kind), kind);
+  add(std::make_shared<objects::Macros>(), "Macros");
   add(std::make_shared<objects::Modules>(), "Modules");
   add(std::make_shared<objects::UnbuiltCollection>("CommandBars"), "CommandBars");
 }

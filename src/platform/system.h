@@ -5,6 +5,8 @@
 
 #include <memory>
 
+#include "platform/libraries.h"
+#include "platform/text_files.h"
 #include "platform/win32.h"
 
 namespace dao {
@@ -31,6 +33,8 @@ class System {
   virtual Shell& shell() = 0;
   virtual Screen& screen() = 0;
   virtual Windows& windows() = 0;
+  virtual Libraries& libraries() = 0;
+  virtual TextFiles& text_files() = 0;
   // A new private DAO engine ("DAO.DBEngine.36"); raises 429 when DAO is not installed.
   virtual std::shared_ptr<dao::DBEngine> NewDBEngine() = 0;
   // A new ADO connection ("ADODB.Connection").

@@ -12,12 +12,14 @@
 #include "sim/win32/clock.h"
 #include "sim/win32/file_system.h"
 #include "sim/win32/installer.h"
+#include "sim/win32/libraries.h"
 #include "sim/win32/memory.h"
 #include "sim/win32/processes.h"
 #include "sim/win32/registry.h"
 #include "sim/win32/running_object_table.h"
 #include "sim/win32/screen.h"
 #include "sim/win32/shell.h"
+#include "sim/win32/text_files.h"
 #include "sim/win32/windows.h"
 #include "sim/jet/sessions.h"
 
@@ -46,6 +48,8 @@ class Machine : public platform::System {
   Shell& shell() override { return shell_; }
   Screen& screen() override { return screen_; }
   Windows& windows() override { return windows_; }
+  Libraries& libraries() override { return libraries_; }
+  TextFiles& text_files() override { return text_files_; }
   std::shared_ptr<dao::DBEngine> NewDBEngine() override;
   std::shared_ptr<::ado::Connection> NewAdoConnection() override;
 
@@ -69,6 +73,8 @@ class Machine : public platform::System {
   Shell shell_;
   Screen screen_;
   Windows windows_{memory_};
+  Libraries libraries_;
+  TextFiles text_files_;
   jet::Sessions sessions_;
   FileSystem files_{sessions_};
   platform::SystemScope scope_;

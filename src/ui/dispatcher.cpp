@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "host/tracer.h"
+#include "objects/code/macro.h"
 #include "objects/code/module.h"
 #include "platform/dao.h"
 #include "platform/system.h"
@@ -114,9 +115,15 @@ com::ObjectRef Dispatcher::GetForm(std::shared_ptr<driver::Project>, std::int32_
   return vxhandler::Guard(kClass, "GetForm", [&] { return NotBuilt("forms"); });
 }
 
-com::ObjectRef Dispatcher::GetMacro(std::shared_ptr<driver::Project>, std::int32_t,
-                                    const std::string&) {
-  return vxhandler::Guard(kClass, "GetMacro", [&] { return NotBuilt("macros"); });
+com::ObjectRef Dispatcher::GetMacro(std::shared_ptr<driver::Project> project,
+                                    std::int32_t project_type, const std::string& name) {
+  return vxhandler::Guard(kClass, "GetMacro", [&] {
+    auto macro = std::make_shared<objects::Macro>();
+    macro->Initialize(std::move(project),
+                      std::static_pointer_cast<Dispatcher>(shared_from_this()), project_type,
+                      name);
+    return com::ObjectRef(macro);
+  });
 }
 
 com::ObjectRef Dispatcher::GetModule(std::shared_ptr<driver::Project> project,

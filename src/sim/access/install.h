@@ -10,7 +10,11 @@
 //     key state, and returns its Application; nothing when the command line
 //     is not one Access accepts or the logon or the file fails to open.
 //     (Windows Installer's product entry and the executable's version are the
-//     installer's business: sim::Installer.)
+//     installer's business: sim::Installer.) It also places what Access's
+//     own files hold in the machine's libraries: the macro argument
+//     descriptions of the executable, the type library msacc9.olb beside it
+//     and the resource library 1033/msain900.dll; a file for the resource
+//     library is the test's or the command's to make.
 //
 //   auto access = sim::access::StartAccess(machine, {.file = path, .exclusive = true});
 //     the user's own Access, already running with the file open. The test
