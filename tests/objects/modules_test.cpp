@@ -223,4 +223,34 @@ TEST_F(ModulesTest, UnderSourceControlTheStatusIsPutBack) {
   EXPECT_EQ(status(), 2);
 }
 
+TEST_F(ModulesTest, RenamingSavesTheModuleAndGoesOnUnderTheNewName) {
+  auto module = Module();
+  module->SetMode(driver::kModeUpdate);
+  Piece(*module, "ShowCity")->SetText("Public Sub ShowCity()\r\n    Beep\r\nEnd Sub");
+  module->SetName("basClients");
+  EXPECT_EQ(module->Name(), "basClients");
+  EXPECT_EQ(module->Mode(), driver::kModeUpdate);
+  EXPECT_EQ(Names(*module).size(), 5u);
+  module->SetMode(driver::kModeClosed);
+  EXPECT_NE(Stored("basClients").find("    Beep"), std::string::npos);
+
+  module->SetDescription("Customer helpers");
+  EXPECT_EQ(Module("basClients")->Description(), "Customer helpers");
+
+  Access()->Documents()->OpenRelationships();
+  const auto refused = ErrorOf([&] { module->SetName("basOther"); });
+  EXPECT_NE(Message(refused).find("Can't rename this object while the Relationships window is open."),
+            std::string::npos);
+  EXPECT_EQ(module->Name(), "basClients");
+}
+
+TEST_F(ModulesTest, TheDesignCommandOpensTheModuleForTheUser) {
+  project_->IProject_GetCollection("Modules")->ICollection_ExecuteObjectCommand("basCustomers", 0);
+  EXPECT_EQ(Access()->Documents()->OpenNames(msaccess::acModule),
+            std::vector<std::string>{"basCustomers"});
+  EXPECT_THROW(
+      project_->IProject_GetCollection("Modules")->ICollection_ExecuteObjectCommand("basCustomers", 1),
+      com::Error);
+}
+
 }  // namespace
