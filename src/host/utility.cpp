@@ -1,5 +1,7 @@
 #include "host/utility.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -64,12 +66,15 @@ std::string Utility::TempFolder() const { return fs::temp_directory_path().strin
 
 std::string Utility::TempFileName(const std::string& prefix, const std::string& extension) const {
   const fs::path folder = TempFolder();
+  // Created exclusively ("x"), so that two programs choosing the same name
+  // at once never share the file.
   for (std::uint32_t n = platform::System::Current().clock().GetTickCount();; ++n) {
     const fs::path candidate = folder / (prefix + std::to_string(n) + extension);
-    std::error_code ec;
-    if (fs::exists(candidate, ec)) continue;
-    std::ofstream(candidate).close();
-    return candidate.string();
+    if (std::FILE* file = std::fopen(candidate.c_str(), "wx")) {
+      std::fclose(file);
+      return candidate.string();
+    }
+    if (errno != EEXIST) com::Raise(75, "Path/File access error: " + candidate.string());
   }
 }
 

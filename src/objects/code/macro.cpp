@@ -19,7 +19,7 @@ namespace {
 constexpr std::int32_t kShowLabelBit = 1;
 constexpr std::int32_t kShowConditionBit = 2;
 constexpr const char* kTempPrefix = "tovrin_macro";
-constexpr const char* kContainer = "Scripts";
+const AccessDocument::Kind kMacro{"Macro", "Macros", msaccess::acMacro, "Scripts", "AllMacros"};
 
 [[noreturn]] void RaiseUnexpected(const std::string& line) {
   validation::RaiseMessage("Unexpected value: " + line);
@@ -49,6 +49,8 @@ std::vector<LogicalLine> LogicalLines(const std::string& text) {
 
 }  // namespace
 
+Macro::Macro() : AccessDocument(kMacro) {}
+
 const com::TypeInfo& Macro::Members() const {
   static const com::TypeInfo info =
       com::TypeBuilder<Macro>(kClass)
@@ -60,57 +62,6 @@ const com::TypeInfo& Macro::Members() const {
           .Method("GetLocalizedString", &Macro::GetLocalizedString)
           .Build();
   return info;
-}
-
-void Macro::Initialize(std::shared_ptr<driver::Project> project,
-                       std::shared_ptr<ui::Dispatcher> dispatcher, std::int32_t project_type,
-                       const std::string& name) {
-  vxhandler::Guard(kClass, "Initialize", [&] {
-    project_ = std::move(project);
-    dispatcher_ = std::move(dispatcher);
-    project_type_ = project_type;
-    name_ = name;
-    mode_ = driver::kModeClosed;
-  });
-}
-
-com::ObjectRef Macro::App() const {
-  auto app = dispatcher_ ? dispatcher_->AccessApp() : nullptr;
-  if (!app) com::RaiseVb(91);
-  return app;
-}
-
-std::shared_ptr<dao::Document> Macro::Document() {
-  auto current = project_->CurrentDB();
-  if (!current) com::RaiseVb(91);
-  return current->GetContainers()->Item(kContainer)->GetDocuments()->Item(name_);
-}
-
-std::string Macro::Description() {
-  return vxhandler::Guard(kClass, "Description", [&] {
-    switch (project_type_) {
-      case msaccess::acADP: {
-        auto all = com::CObj(com::CObj(App()->Get("CurrentProject"))->Get("AllMacros"));
-        return Utility::GetADPDescription(*com::CObj(all->Call("Item", {com::Variant(name_)})));
-      }
-      case msaccess::acMDB: return Utility::GetDocDescription(*Document());
-      default: validation::RaiseInvalidCaseSelector(com::Variant(project_type_));
-    }
-  });
-}
-
-void Macro::SetDescription(const std::string& description) {
-  vxhandler::Guard(kClass, "Description", [&] {
-    switch (project_type_) {
-      case msaccess::acADP: {
-        auto all = com::CObj(com::CObj(App()->Get("CurrentProject"))->Get("AllMacros"));
-        Utility::SetADPDescription(*com::CObj(all->Call("Item", {com::Variant(name_)})), description);
-        break;
-      }
-      case msaccess::acMDB: Utility::SetDocDescription(*Document(), description); break;
-      default: validation::RaiseInvalidCaseSelector(com::Variant(project_type_));
-    }
-  });
 }
 
 bool Macro::ShowLabel() const { return (columns_shown_ & kShowLabelBit) != 0; }
@@ -127,33 +78,6 @@ std::string Macro::GetLocalizedString(std::int32_t resource_id) {
     if (!reader_) validation::RaiseObjectNotInProperState();
     return reader_->Load(resource_id);
   });
-}
-
-// The macro is saved, renamed in Access, and opened again for update under
-// its new name.
-void Macro::SetName(const std::string& name) {
-  std::optional<shared::NoPopupsHook> hook;
-  vxhandler::GuardWithRollback(
-      kClass, "Name",
-      [&] {
-        auto app = App();
-        if (Utility::RelationshipsWindowIsOpen(com::CLng(app->Get("hWndAccessApp"))))
-          validation::RaiseMessage(
-              "Can't rename this object while the Relationships window is open. To save this "
-              "replacement, you will need to switch to your Access session and close the "
-              "Relationships window.");
-        SetMode(driver::kModeClosed);
-        hook.emplace();
-        com::CObj(app->Get("DoCmd"))->Call("Rename", {com::Variant(name), com::Variant(msaccess::acMacro),
-                                     com::Variant(name_)});
-        hook.reset();
-        name_ = name;
-        SetMode(driver::kModeUpdate);
-      },
-      [&] {
-        hook.reset();
-        SetMode(driver::kModeUpdate);
-      });
 }
 
 void Macro::Open(std::int32_t mode) {
@@ -314,8 +238,7 @@ void Macro::Abandon() {
 void Macro::DropReferences() {
   TearDownLines();
   reader_.reset();
-  dispatcher_.reset();
-  project_.reset();
+  DropDocumentReferences();
 }
 
 }  // namespace objects

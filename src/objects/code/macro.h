@@ -14,34 +14,22 @@
 #include <vector>
 
 #include "objects/code/resource_string_reader.h"
-#include "objects/data/object_base.h"
+#include "objects/documents/access_document.h"
 #include "platform/dao.h"
-
-namespace ui {
-class Dispatcher;
-}
 
 namespace objects {
 
 class MacroLines;
 class MacroLine;
 
-class Macro : public ObjectBase {
+class Macro : public AccessDocument {
   // The class name that error contexts and traces report.
   static constexpr const char* kClass = "Macro";
 
  public:
-  Macro() : ObjectBase("Macros") {}
+  Macro();
   const com::TypeInfo& Members() const override;
 
-  void Initialize(std::shared_ptr<driver::Project> project,
-                  std::shared_ptr<ui::Dispatcher> dispatcher, std::int32_t project_type,
-                  const std::string& name);
-
-  std::string Name() const { return name_; }
-  void SetName(const std::string& name);
-  std::string Description();
-  void SetDescription(const std::string& description);
   bool ShowLabel() const;
   void SetShowLabel(bool show);
   bool ShowCondition() const;
@@ -65,8 +53,6 @@ class Macro : public ObjectBase {
     std::vector<std::string> physical;
   };
 
-  com::ObjectRef App() const;
-  std::shared_ptr<dao::Document> Document();
   void SetColumnBit(std::int32_t bit, bool on);
   void Load();
   void Interpret(const std::vector<LogicalLine>& logical);
@@ -77,9 +63,6 @@ class Macro : public ObjectBase {
   void PutBackSccStatus();
   void TearDownLines();
 
-  std::shared_ptr<driver::Project> project_;
-  std::shared_ptr<ui::Dispatcher> dispatcher_;
-  std::int32_t project_type_ = 2;
   std::string version_;
   std::int32_t columns_shown_ = 0;
   std::shared_ptr<MacroLines> lines_;

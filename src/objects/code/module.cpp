@@ -3,7 +3,6 @@
 #include "driver/project.h"
 #include "objects/code/procedures.h"
 #include "platform/access.h"
-#include "shared/utility.h"
 #include "shared/validation.h"
 #include "shared/vxhandler.h"
 #include "ui/dispatcher.h"
@@ -18,7 +17,11 @@ constexpr std::int32_t kSaveNo = 2;
 
 com::ObjectRef DoCmd(com::Dispatch& app) { return com::CObj(app.Get("DoCmd")); }
 
+const AccessDocument::Kind kModule{"Module", "Modules", msaccess::acModule, "Modules", "AllModules"};
+
 }  // namespace
+
+Module::Module() : AccessDocument(kModule) {}
 
 const com::TypeInfo& Module::Members() const {
   static const com::TypeInfo info =
@@ -30,86 +33,8 @@ const com::TypeInfo& Module::Members() const {
   return info;
 }
 
-void Module::Initialize(std::shared_ptr<driver::Project> project,
-                        std::shared_ptr<ui::Dispatcher> dispatcher, std::int32_t project_type,
-                        const std::string& name) {
-  vxhandler::Guard(kClass, "Initialize", [&] {
-    project_ = std::move(project);
-    dispatcher_ = std::move(dispatcher);
-    project_type_ = project_type;
-    name_ = name;
-    mode_ = driver::kModeClosed;
-  });
-}
-
-com::ObjectRef Module::App() const {
-  auto app = dispatcher_ ? dispatcher_->AccessApp() : nullptr;
-  if (!app) com::RaiseVb(91);
-  return app;
-}
-
 com::ObjectRef Module::OpenModule() const {
   return com::CObj(com::CObj(App()->Get("Modules"))->Call("Item", {com::Variant(name_)}));
-}
-
-std::shared_ptr<dao::Document> Module::Document() {
-  auto current = project_->CurrentDB();
-  if (!current) com::RaiseVb(91);
-  return current->GetContainers()->Item("Modules")->GetDocuments()->Item(name_);
-}
-
-std::string Module::Description() {
-  return vxhandler::Guard(kClass, "Description", [&] {
-    switch (project_type_) {
-      case msaccess::acADP: {
-        auto all = com::CObj(com::CObj(App()->Get("CurrentProject"))->Get("AllModules"));
-        return Utility::GetADPDescription(*com::CObj(all->Call("Item", {com::Variant(name_)})));
-      }
-      case msaccess::acMDB: return Utility::GetDocDescription(*Document());
-      default: validation::RaiseInvalidCaseSelector(com::Variant(project_type_));
-    }
-  });
-}
-
-void Module::SetDescription(const std::string& description) {
-  vxhandler::Guard(kClass, "Description", [&] {
-    switch (project_type_) {
-      case msaccess::acADP: {
-        auto all = com::CObj(com::CObj(App()->Get("CurrentProject"))->Get("AllModules"));
-        Utility::SetADPDescription(*com::CObj(all->Call("Item", {com::Variant(name_)})), description);
-        break;
-      }
-      case msaccess::acMDB: Utility::SetDocDescription(*Document(), description); break;
-      default: validation::RaiseInvalidCaseSelector(com::Variant(project_type_));
-    }
-  });
-}
-
-// The module is saved and closed, renamed in Access, and opened again for
-// update under its new name.
-void Module::SetName(const std::string& name) {
-  std::optional<shared::NoPopupsHook> hook;
-  vxhandler::GuardWithRollback(
-      kClass, "Name",
-      [&] {
-        auto app = App();
-        if (Utility::RelationshipsWindowIsOpen(com::CLng(app->Get("hWndAccessApp"))))
-          validation::RaiseMessage(
-              "Can't rename this object while the Relationships window is open. To save this "
-              "replacement, you will need to switch to your Access session and close the "
-              "Relationships window.");
-        SetMode(driver::kModeClosed);
-        hook.emplace();
-        DoCmd(*app)->Call("Rename", {com::Variant(name), com::Variant(msaccess::acModule),
-                                     com::Variant(name_)});
-        hook.reset();
-        name_ = name;
-        SetMode(driver::kModeUpdate);
-      },
-      [&] {
-        hook.reset();
-        SetMode(driver::kModeUpdate);
-      });
 }
 
 std::shared_ptr<Procedures> Module::GetProcedures() {
@@ -194,8 +119,7 @@ void Module::Abandon() {
 void Module::DropReferences() {
   TearDownProcedures();
   access_module_.reset();
-  dispatcher_.reset();
-  project_.reset();
+  DropDocumentReferences();
 }
 
 }  // namespace objects

@@ -11,35 +11,23 @@
 #include <optional>
 #include <string>
 
-#include "objects/data/object_base.h"
+#include "objects/documents/access_document.h"
 #include "platform/dao.h"
 #include "shared/no_popups_hook.h"
 #include "shared/silent_message_boxes.h"
-
-namespace ui {
-class Dispatcher;
-}
 
 namespace objects {
 
 class Procedures;
 
-class Module : public ObjectBase {
+class Module : public AccessDocument {
   // The class name that error contexts and traces report.
   static constexpr const char* kClass = "Module";
 
  public:
-  Module() : ObjectBase("Modules") {}
+  Module();
   const com::TypeInfo& Members() const override;
 
-  void Initialize(std::shared_ptr<driver::Project> project,
-                  std::shared_ptr<ui::Dispatcher> dispatcher, std::int32_t project_type,
-                  const std::string& name);
-
-  std::string Name() const { return name_; }
-  void SetName(const std::string& name);
-  std::string Description();
-  void SetDescription(const std::string& description);
   std::shared_ptr<Procedures> GetProcedures();
 
  protected:
@@ -49,18 +37,13 @@ class Module : public ObjectBase {
   void DropReferences() override;
 
  private:
-  com::ObjectRef App() const;
   // The module in Access's Modules collection: there only while it is open.
   com::ObjectRef OpenModule() const;
-  std::shared_ptr<dao::Document> Document();
   void OpenInEditor();
   void CloseInEditor(bool save);
   void PutBackSccStatus();
   void TearDownProcedures();
 
-  std::shared_ptr<driver::Project> project_;
-  std::shared_ptr<ui::Dispatcher> dispatcher_;
-  std::int32_t project_type_ = 2;
   com::ObjectRef access_module_;
   std::shared_ptr<Procedures> procedures_;
   bool was_open_ = false;

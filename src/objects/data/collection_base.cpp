@@ -1,6 +1,7 @@
 #include "objects/data/collection_base.h"
 
 #include "driver/project.h"
+#include "objects/data/permissions.h"
 #include "platform/access.h"
 #include "platform/system.h"
 #include "shared/validation.h"
@@ -60,6 +61,30 @@ std::string CollectionBase::DatabaseObjectList(
   if (project->ProjectType() != msaccess::acMDB) return list.Text();
   auto database = project->Database();
   if (database) fill(*project, *database, list);
+  return list.Text();
+}
+
+std::string CollectionBase::DocumentObjectList(const DocumentListing& listing) const {
+  auto project = Parent();
+  if (project->ProjectType() == msaccess::acMDB)
+    return DatabaseObjectList([&](driver::Project& p, dao::Database& database, ObjectList& list) {
+      auto documents = RefreshedDocuments(database, listing.container);
+      for (std::int32_t i = 0; i < documents->Count(); ++i) {
+        auto document = documents->Item(i);
+        const auto permissions =
+            GetDesignPermissions(*document, p, listing.read_mask, listing.write_mask, *document);
+        list.Add(document->Name(), listing.type_code, "", permissions.read, permissions.write,
+                 true, false);
+      }
+    });
+  ObjectList list;
+  auto app = project->AccessApp();
+  if (!app) return list.Text();
+  auto all = com::CObj(com::CObj(app->Get("CurrentProject"))->Get(listing.all_member));
+  const std::int32_t count = com::CLng(all->Get("Count"));
+  for (std::int32_t i = 0; i < count; ++i)
+    list.Add(com::CStr(com::CObj(all->Call("Item", {com::Variant(i)}))->Get("Name")),
+             listing.type_code, "", true, true, true, false);
   return list.Text();
 }
 

@@ -42,6 +42,18 @@ class CollectionBase : public com::Dispatch, public driver::ICollection {
   // lines `fill` adds.
   std::string DatabaseObjectList(
       const std::function<void(driver::Project&, dao::Database&, ObjectList&)>& fill) const;
+  // The object list of a kind of document Access keeps: in a database, the
+  // documents of its DAO container with the design permissions of the masks
+  // (flags 1 and 0); in an Access project, the items of CurrentProject's list
+  // (`all_member`), every one readable and writable.
+  struct DocumentListing {
+    const char* container;
+    const char* all_member;
+    std::int32_t type_code;
+    std::int32_t read_mask;
+    std::int32_t write_mask;
+  };
+  std::string DocumentObjectList(const DocumentListing& listing) const;
 
  private:
   std::weak_ptr<driver::Project> project_;

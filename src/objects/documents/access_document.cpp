@@ -1,0 +1,95 @@
+#include "objects/documents/access_document.h"
+
+#include <optional>
+
+#include "driver/project.h"
+#include "platform/access.h"
+#include "shared/no_popups_hook.h"
+#include "shared/utility.h"
+#include "shared/validation.h"
+#include "shared/vxhandler.h"
+#include "ui/dispatcher.h"
+
+namespace objects {
+
+void AccessDocument::Initialize(std::shared_ptr<driver::Project> project,
+                                std::shared_ptr<ui::Dispatcher> dispatcher,
+                                std::int32_t project_type, const std::string& name) {
+  vxhandler::Guard(kind_.class_name, "Initialize", [&] {
+    project_ = std::move(project);
+    dispatcher_ = std::move(dispatcher);
+    project_type_ = project_type;
+    name_ = name;
+    mode_ = driver::kModeClosed;
+  });
+}
+
+com::ObjectRef AccessDocument::App() const {
+  auto app = dispatcher_ ? dispatcher_->AccessApp() : nullptr;
+  if (!app) com::RaiseVb(91);
+  return app;
+}
+
+std::shared_ptr<dao::Document> AccessDocument::Document() {
+  auto current = project_->CurrentDB();
+  if (!current) com::RaiseVb(91);
+  return current->GetContainers()->Item(kind_.container)->GetDocuments()->Item(name_);
+}
+
+com::ObjectRef AccessDocument::ProjectItem() const {
+  auto all = com::CObj(com::CObj(App()->Get("CurrentProject"))->Get(kind_.all_member));
+  return com::CObj(all->Call("Item", {com::Variant(name_)}));
+}
+
+std::string AccessDocument::Description() {
+  return vxhandler::Guard(kind_.class_name, "Description", [&] {
+    switch (project_type_) {
+      case msaccess::acADP: return Utility::GetADPDescription(*ProjectItem());
+      case msaccess::acMDB: return Utility::GetDocDescription(*Document());
+      default: validation::RaiseInvalidCaseSelector(com::Variant(project_type_));
+    }
+  });
+}
+
+void AccessDocument::SetDescription(const std::string& description) {
+  vxhandler::Guard(kind_.class_name, "Description", [&] {
+    switch (project_type_) {
+      case msaccess::acADP: Utility::SetADPDescription(*ProjectItem(), description); break;
+      case msaccess::acMDB: Utility::SetDocDescription(*Document(), description); break;
+      default: validation::RaiseInvalidCaseSelector(com::Variant(project_type_));
+    }
+  });
+}
+
+void AccessDocument::SetName(const std::string& name) {
+  std::optional<shared::NoPopupsHook> hook;
+  vxhandler::GuardWithRollback(
+      kind_.class_name, "Name",
+      [&] {
+        auto app = App();
+        if (Utility::RelationshipsWindowIsOpen(com::CLng(app->Get("hWndAccessApp"))))
+          validation::RaiseMessage(
+              "Can't rename this object while the Relationships window is open. To save this "
+              "replacement, you will need to switch to your Access session and close the "
+              "Relationships window.");
+        SetMode(driver::kModeClosed);
+        hook.emplace();
+        com::CObj(app->Get("DoCmd"))
+            ->Call("Rename", {com::Variant(name), com::Variant(kind_.object_type),
+                              com::Variant(name_)});
+        hook.reset();
+        name_ = name;
+        SetMode(driver::kModeUpdate);
+      },
+      [&] {
+        hook.reset();
+        SetMode(driver::kModeUpdate);
+      });
+}
+
+void AccessDocument::DropDocumentReferences() {
+  dispatcher_.reset();
+  project_.reset();
+}
+
+}  // namespace objects
