@@ -5,8 +5,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include "com/text.h"
+#include "sim/access/text_encoding.h"
 #include "support/command_line.h"
 #include "support/temp_dir.h"
 
@@ -148,17 +150,18 @@ TEST_F(CommandTest, TheSampleGoesOutAndBackInThroughAFolder) {
   const std::string db = Sample();
   Result r = Run("export '" + db + "' src");
   ASSERT_EQ(r.code, 0) << r.err;
-  EXPECT_NE(r.out.find("exported 5 document(s)"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("exported 7 document(s)"), std::string::npos) << r.out;
   const auto folder = temp_.path() / "src";
   for (const char* file : {"forms/frmCustomers.bas", "reports/rptCustomerOrders.bas",
-                           "macros/mcrShowOrders.bas", "modules/basCustomers.bas",
+                           "macros/mcrShowOrders.bas", "macros/mcrCustomers.bas",
+                           "macros/AutoKeys.bas", "modules/basCustomers.bas",
                            "modules/clsCustomer.bas"})
     EXPECT_TRUE(std::filesystem::is_regular_file(folder / file)) << file;
   EXPECT_NE(Read((folder / "modules/basCustomers.bas").string()).find("ByVal CustomerID"),
             std::string::npos);
   r = Run("import src copy.mdb");
   ASSERT_EQ(r.code, 0) << r.err;
-  EXPECT_NE(r.out.find("imported 5 document(s)"), std::string::npos);
+  EXPECT_NE(r.out.find("imported 7 document(s)"), std::string::npos);
   ASSERT_EQ(Run("export copy.mdb again").code, 0);
   for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
     if (!entry.is_regular_file()) continue;
@@ -195,6 +198,38 @@ TEST_F(CommandTest, AProcedureRenamedWithEveryCallAcrossTheModules) {
             std::string::npos)
       << r.out;
   EXPECT_NE(r.out.find("4 match(es) in 2 object(s)"), std::string::npos) << r.out;
+}
+
+TEST_F(CommandTest, AMacrosWhereConditionIsReplacedAndScanningChangesNoMacro) {
+  const std::string db = Sample();
+  std::filesystem::create_directories(temp_.path() / "newer" / "macros");
+  std::ofstream(temp_.path() / "newer" / "macros" / "AutoExec.bas", std::ios::binary)
+      << "Version =196611\r\nPublishOption =1\r\nColumnsShown =0\r\nBegin\r\n"
+         "    Action =\"OpenForm\"\r\n    Argument =\"frmCustomers\"\r\n    Argument =\"0\"\r\n"
+         "    Argument =\"\"\r\n    Argument =\"[CustomerID]>0\"\r\n    Argument =\"-1\"\r\n"
+         "    Argument =\"0\"\r\nEnd\r\nBegin\r\n    Comment =\"_AXL:<?xml version=\\\"1.0\\\"?>\"\r\n"
+         "End\r\n";
+  ASSERT_EQ(Run("import newer '" + db + "'").code, 0);
+  ASSERT_EQ(Run("export '" + db + "' before").code, 0);
+  ASSERT_EQ(Run("search '" + db + "' CustomerID --only Macros").code, 0);
+  ASSERT_EQ(Run("export '" + db + "' scanned").code, 0);
+  EXPECT_EQ(testing_support::ReadFolder(temp_.path() / "scanned"), testing_support::ReadFolder(temp_.path() / "before"));
+
+  const Result r = Run("replace '" + db +
+                       "' '[CustomerID] Is Not Null' '[CustomerID] Like \"A*\"' --only Macros --yes");
+  ASSERT_EQ(r.code, 0) << r.out << r.err;
+  EXPECT_NE(r.out.find("Macros/AutoKeys/Lines(0)/WhereCondition"), std::string::npos) << r.out;
+  ASSERT_EQ(Run("export '" + db + "' after").code, 0);
+  auto after = testing_support::ReadFolder(temp_.path() / "after");
+  auto before = testing_support::ReadFolder(temp_.path() / "before");
+  EXPECT_NE(after.at("macros/AutoKeys.bas"), before.at("macros/AutoKeys.bas"));
+  EXPECT_NE(sim::access::DecodeText(after.at("macros/AutoKeys.bas"))
+                .text.find("    Argument =\"[CustomerID] Like \\\"A*\\\"\"\n"),
+            std::string::npos)
+      << sim::access::DecodeText(after.at("macros/AutoKeys.bas")).text;
+  after.erase("macros/AutoKeys.bas");
+  before.erase("macros/AutoKeys.bas");
+  EXPECT_EQ(after, before);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "sim/jet/database_builder.h"
 #include "sim/jet/jet_file.h"
 #include "support/utf16.h"
+#include "support/command_line.h"
 #include "support/machine_test.h"
 
 namespace {
@@ -82,19 +83,7 @@ class DocumentFolderTest : public testing_support::MachineTest {
       std::ofstream(folder / path, std::ios::binary) << bytes;
     }
   }
-  Files ReadFolder(const fs::path& folder) {
-    Files files;
-    for (const auto& entry : fs::recursive_directory_iterator(folder))
-      if (entry.is_regular_file()) files[entry.path().lexically_relative(folder).generic_string()] =
-          Read(entry.path());
-    return files;
-  }
-  static std::string Read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-  }
+  static std::string Read(const fs::path& path) { return testing_support::ReadFile(path.string()); }
   Outcome Command(const std::string& command, const std::string& from, const std::string& to,
                   const std::string& password = "") {
     std::ostringstream out, err;
@@ -136,7 +125,7 @@ TEST_F(DocumentFolderTest, ImportThenExportGivesBackEveryFileByteForByte) {
   for (const char* skipped : {"forms/frmCustomers.json", "reports/rptSales.pv",
                               "queries/qryOrders.bas", "tbldefs/Customers.xml", "README.md"})
     documents.erase(skipped);
-  EXPECT_EQ(ReadFolder(temp.path() / "out"), documents);
+  EXPECT_EQ(testing_support::ReadFolder(temp.path() / "out"), documents);
 }
 
 TEST_F(DocumentFolderTest, AccessHoldsEachDocumentAsSaveAsTextWritesIt) {
@@ -187,7 +176,7 @@ TEST_F(DocumentFolderTest, FilesOutsideTheLayoutAreKnownByTheirText) {
   ASSERT_EQ(Command("export", database, temp.File("out")).code, 0);
   Files documents = folder;
   for (const char* skipped : {"qryX.bas", "notes.txt", "data.bas"}) documents.erase(skipped);
-  EXPECT_EQ(ReadFolder(temp.path() / "out"), documents);
+  EXPECT_EQ(testing_support::ReadFolder(temp.path() / "out"), documents);
 }
 
 TEST_F(DocumentFolderTest, BadInputNamesFileAndLineAndWritesNothing) {
@@ -253,7 +242,7 @@ TEST_F(DocumentFolderTest, ExportLeavesOtherFilesOfTheFolderAlone) {
   const fs::path out = temp.path() / "out";
   WriteFolder(out, {{"modules/basOld.bas", "old"}, {"notes.txt", "mine"}});
   ASSERT_EQ(Command("export", database, out.string()).code, 0);
-  EXPECT_EQ(ReadFolder(out), (Files{{"modules/basA.bas", "Sub A()\r\n"},
+  EXPECT_EQ(testing_support::ReadFolder(out), (Files{{"modules/basA.bas", "Sub A()\r\n"},
                                     {"modules/basOld.bas", "old"},
                                     {"notes.txt", "mine"}}));
   WriteFolder(temp.path(), {{"file.txt", "x"}});

@@ -43,4 +43,13 @@ std::string CommandLine::Sample() const {
   return folder_.File("app/sales.mdb");
 }
 
+std::map<std::string, std::string> ReadFolder(const std::filesystem::path& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+    if (entry.is_regular_file())
+      files[entry.path().lexically_relative(folder).generic_string()] =
+          ReadFile(entry.path().string());
+  return files;
+}
+
 }  // namespace testing_support

@@ -2,6 +2,8 @@
 // The quillnet command run as a user runs it: the built program in a shell,
 // working in a test's folder, with its state ($QUILLNET_HOME) in that folder.
 
+#include <filesystem>
+#include <map>
 #include <string>
 
 #include "support/temp_dir.h"
@@ -31,5 +33,7 @@ class CommandLine {
 // The text as one shell word, whatever it holds.
 std::string Quoted(const std::string& text);
 std::string ReadFile(const std::string& path);
+// Every file below a folder, by its path from the folder ('/' between parts).
+std::map<std::string, std::string> ReadFolder(const std::filesystem::path& folder);
 
 }  // namespace testing_support
