@@ -5,6 +5,7 @@
 
 #include "cli/default_machine.h"
 #include "cli/document_commands.h"
+#include "cli/file_checks.h"
 #include "cli/options.h"
 #include "cli/report.h"
 #include "cli/sample_application.h"
@@ -154,6 +155,7 @@ int RunOnProject(const Options& o, Console& console) {
   Utility::Main();
   const engine::ProjectOptions project = ProjectOptionsOf(o, machine.Workgroup());
   Validate(project);
+  CheckWritable(o);
   if (o.command == "search" || o.command == "replace")
     engine::Matcher(o.arguments[1], MatchOptionsOf(o));  // a bad expression stops us early
   engine::SearchEngine engine(project);

@@ -24,6 +24,9 @@ const std::map<std::int32_t, std::string>& Texts() {
        "permit duplicate entries and try again."},
       {kDaoFileNotFound, "Could not find file '%s'."},
       {kDaoReadOnly, "Cannot update. Database or object is read-only."},
+      {kDaoDamaged,
+       "Cannot open database '%s'. It may not be a database that your application recognizes, "
+       "or the file may be corrupt."},
       {kDaoWorkgroupMissing,
        "Can't start your application. The workgroup information file is missing or opened "
        "exclusively by another user."},

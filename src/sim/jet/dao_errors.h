@@ -21,6 +21,7 @@ inline constexpr std::int32_t kDaoWorkgroupMissing = 3028;
 inline constexpr std::int32_t kDaoBadAccount = 3029;
 inline constexpr std::int32_t kDaoBadPassword = 3031;
 inline constexpr std::int32_t kDaoNoPermission = 3033;
+inline constexpr std::int32_t kDaoDamaged = 3049;
 inline constexpr std::int32_t kDaoFileInUse = 3045;
 inline constexpr std::int32_t kDaoTooFewParameters = 3061;
 inline constexpr std::int32_t kDaoSyntaxError = 3075;

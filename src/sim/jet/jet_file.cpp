@@ -1,6 +1,9 @@
 #include "sim/jet/jet_file.h"
 
 #include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string_view>
 
 #include "com/error.h"
 #include "com/text.h"
@@ -148,6 +151,32 @@ void AddSystemTable(Catalog& catalog) {
   TableStore(catalog).Insert(table, "Engine", "view");
 }
 
+// The size the file's header gives (page size times page count), when the
+// header's count is one SQLite keeps up to date; nothing otherwise.
+std::optional<std::uintmax_t> SizeInHeader(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  unsigned char header[100] = {};
+  if (!in.read(reinterpret_cast<char*>(header), sizeof header)) return std::nullopt;
+  if (std::string_view(reinterpret_cast<const char*>(header), 16) !=
+      std::string_view("SQLite format 3\0", 16))
+    return std::nullopt;
+  const auto be32 = [&](std::size_t at) {
+    return std::uint32_t{header[at]} << 24 | std::uint32_t{header[at + 1]} << 16 |
+           std::uint32_t{header[at + 2]} << 8 | header[at + 3];
+  };
+  const std::uint32_t page_size = header[16] << 8 | header[17];
+  const std::uint32_t pages = be32(28);
+  if (pages == 0 || be32(24) != be32(92)) return std::nullopt;
+  return std::uintmax_t{page_size == 1 ? 65536u : page_size} * pages;
+}
+
+void CheckLength(const std::string& path) {
+  std::error_code error;
+  const auto expected = SizeInHeader(path);
+  if (expected && std::filesystem::file_size(path, error) < *expected)
+    RaiseDao(kDaoDamaged, path);
+}
+
 bool HasMarker(SqliteConnection& db) {
   auto statement = db.Prepare("SELECT value FROM jet_file WHERE key = 'format'");
   return statement.Step() && statement.Text(0) == kMarker;
@@ -174,6 +203,7 @@ void JetFile::Create(const std::string& path, platform::Clock& clock) {
 std::unique_ptr<SqliteConnection> JetFile::Open(const std::string& path, bool read_only) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) RaiseDao(kDaoFileNotFound, path);
+  CheckLength(path);
   auto db = std::make_unique<SqliteConnection>(
       path, read_only ? SqliteConnection::Mode::ReadOnly : SqliteConnection::Mode::ReadWrite);
   bool marked = false;
@@ -181,6 +211,17 @@ std::unique_ptr<SqliteConnection> JetFile::Open(const std::string& path, bool re
     RaiseDao(kDaoUnrecognizedFormat, path);
   db->Execute("PRAGMA foreign_keys = ON");
   return db;
+}
+
+void JetFile::CheckIntact(const std::string& path) {
+  auto db = Open(path, true);
+  std::string verdict;
+  if (com::Capture([&] {
+        auto check = db->Prepare("PRAGMA quick_check");
+        if (check.Step()) verdict = check.Text(0);
+      }) ||
+      verdict != "ok")
+    RaiseDao(kDaoDamaged, path);
 }
 
 std::int32_t JetFile::DocumentType(const std::string& container) {

@@ -29,8 +29,12 @@ class JetFile {
   // A new, empty database with Jet's containers and system objects,
   // replacing any file at the path.
   static void Create(const std::string& path, platform::Clock& clock);
-  // Opens a database file: 3024 when it is missing, 3343 when it is not one.
+  // Opens a database file: 3024 when it is missing, 3343 when it is not one,
+  // 3049 when it is shorter than its header says (cut off, damaged).
   static std::unique_ptr<SqliteConnection> Open(const std::string& path, bool read_only);
+  // 3049 unless the whole file passes SQLite's quick check: what a program
+  // about to write it checks first.
+  static void CheckIntact(const std::string& path);
 
   // The MSysObjects type of the documents of a container other than "Tables";
   // 3219 for "Tables", whose documents are tables and queries.
