@@ -10,6 +10,7 @@
 #include "cli/report.h"
 #include "cli/sample_application.h"
 #include "com/text.h"
+#include "engine/restore_point.h"
 #include "engine/search_engine.h"
 #include "shared/utility.h"
 #include "shared/version.h"
@@ -69,10 +70,7 @@ engine::MatchOptions MatchOptionsOf(const Options& o) {
 
 // A copy of the file beside it: name.bak, or name.bak.2 and on when taken.
 void BackUp(const std::string& path, std::ostream& err) {
-  fs::path backup = path + ".bak";
-  for (int n = 2; fs::exists(backup); ++n) backup = path + ".bak." + std::to_string(n);
-  fs::copy_file(path, backup);
-  err << "quillnet: backed up " << path << " to " << backup.string() << '\n';
+  err << "quillnet: backed up " << path << " to " << engine::CopyBeside(path, ".bak") << '\n';
 }
 
 std::size_t CountObjects(const std::vector<engine::Hit>& hits) {
@@ -90,6 +88,39 @@ bool Confirm(Console& console, const std::vector<engine::Hit>& hits) {
   std::string answer;
   std::getline(console.in, answer);
   return answer == "y" || answer == "Y" || answer == "yes";
+}
+
+struct ReplaceCounts {
+  std::size_t replaced = 0;
+  std::size_t not_replaced = 0;  // refused or failed
+  std::size_t not_kept = 0;
+};
+
+ReplaceCounts CountReplaced(const std::vector<engine::Hit>& hits) {
+  ReplaceCounts counts;
+  for (const auto& h : hits) {
+    if (h.status == engine::HitStatus::Replaced) ++counts.replaced;
+    if (h.status == engine::HitStatus::Refused || h.status == engine::HitStatus::Failed)
+      ++counts.not_replaced;
+    if (h.status == engine::HitStatus::NotKept) ++counts.not_kept;
+  }
+  return counts;
+}
+
+void PrintSummary(std::ostream& out, const ReplaceCounts& counts, bool dry_run) {
+  if (dry_run) {
+    out << "dry run: nothing was written";
+    if (counts.not_replaced > 0) out << "; " << counts.not_replaced << " would be refused";
+    out << '\n';
+  } else if (counts.not_replaced == 0) {
+    out << counts.replaced << " replaced, 0 refused or failed\n";
+  } else if (counts.replaced == 0) {
+    out << "nothing replaced: " << counts.not_replaced << " refused or failed, so none of the "
+        << counts.not_kept << " other change(s) was kept; the database is as it was\n";
+  } else {
+    out << counts.replaced << " replaced and kept, " << counts.not_replaced
+        << " refused or failed: what the kept changes name may not have changed with them\n";
+  }
 }
 
 // Text that could not be searched makes the whole run count as partly failed.
@@ -121,25 +152,14 @@ int Search(engine::SearchEngine& engine, const Options& o, Console& console) {
     return kNothingFound;
   }
   const std::string database = fs::absolute(o.arguments[0]).lexically_normal().string();
-  engine.Replace(hits, matcher, o.arguments[2], o.dry_run, [&] {
+  engine.Replace(hits, matcher, o.arguments[2], {o.dry_run, o.keep_going}, [&] {
     if (!o.no_backup) BackUp(database, console.err);
   });
   PrintHits(console.out, hits, o.json, true);
-  std::size_t replaced = 0, not_replaced = 0;
-  for (const auto& h : hits) {
-    if (h.status == engine::HitStatus::Replaced) ++replaced;
-    if (h.status == engine::HitStatus::Refused || h.status == engine::HitStatus::Failed)
-      ++not_replaced;
-  }
-  if (!o.json) {
-    if (o.dry_run) {
-      console.out << "dry run: nothing was written\n";
-    } else {
-      console.out << replaced << " replaced, " << not_replaced << " refused or failed\n";
-    }
-  }
+  const ReplaceCounts counts = CountReplaced(hits);
+  if (!o.json) PrintSummary(console.out, counts, o.dry_run);
   PrintProblems(o.json ? console.err : console.out, engine);
-  return Outcome(engine, not_replaced > 0 ? kSomeFailed : kFound);
+  return Outcome(engine, counts.not_replaced > 0 ? kSomeFailed : kFound);
 }
 
 int RunOnProject(const Options& o, Console& console) {

@@ -13,7 +13,7 @@ const char* const kUsage =
     "  quillnet list DB COLLECTION              the object list, one object a line\n"
     "  quillnet show DB COLLECTION NAME         every readable property of one object\n"
     "  quillnet search DB TEXT [options]\n"
-    "  quillnet replace DB TEXT NEW [options]   --dry-run | --yes | --no-backup\n"
+    "  quillnet replace DB TEXT NEW [options]   --dry-run | --yes | --no-backup | --keep-going\n"
     "  quillnet import DIR DB                   load the forms, reports, macros and modules of\n"
     "                                           a source-control folder into DB\n"
     "  quillnet export DB DIR                   write them out into DIR\n"
@@ -39,6 +39,7 @@ bool Flag(const std::string& arg, Options& o) {
       {"--dry-run", &Options::dry_run},
       {"--yes", &Options::yes},
       {"--no-backup", &Options::no_backup},
+      {"--keep-going", &Options::keep_going},
   };
   auto found = flags.find(arg);
   if (found == flags.end()) return false;

@@ -31,6 +31,7 @@ struct Options {
   bool dry_run = false;
   bool yes = false;
   bool no_backup = false;
+  bool keep_going = false;
 };
 
 Options ParseOptions(const std::vector<std::string>& args);

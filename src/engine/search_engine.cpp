@@ -5,6 +5,7 @@
 
 #include "com/text.h"
 #include "driver/driver.h"
+#include "engine/restore_point.h"
 #include "driver/icollection.h"
 #include "driver/iobject.h"
 #include "host/parameter_set.h"
@@ -97,14 +98,120 @@ bool PlanObject(const std::vector<Hit*>& hits, const Matcher& matcher,
   return false;
 }
 
-// Ordinary properties first, then names from the deepest element up, the
-// object's own name last, so that every path stays valid while writing.
+// Ordinary properties first, then names; each from the deepest element up,
+// the object's own properties and name last. An element's properties are
+// written while its path still holds (a query's fields before its SQL, which
+// names them), and every name changes after what is found through it.
 void OrderForWriting(std::vector<Hit*>& hits) {
   std::stable_sort(hits.begin(), hits.end(), [](const Hit* a, const Hit* b) {
     if (IsName(*a) != IsName(*b)) return !IsName(*a);
-    if (!IsName(*a)) return false;
     return a->steps.size() > b->steps.size();
   });
+}
+
+bool Writable(const Hit& hit) { return hit.object_writable && hit.writable; }
+
+// Gives a hit that is still only found the status the run leaves it with.
+void Settle(Hit& hit, HitStatus status) {
+  if (hit.status == HitStatus::Found) hit.status = Writable(hit) ? status : HitStatus::ReadOnly;
+}
+
+bool Stopped(const Hit& hit) {
+  return hit.status == HitStatus::Refused || hit.status == HitStatus::Failed;
+}
+
+bool AnyHit(const std::vector<Hit*>& hits, bool (*test)(const Hit&)) {
+  return std::any_of(hits.begin(), hits.end(), [&](const Hit* h) { return test(*h); });
+}
+
+// An object is changed whole or not at all: when one of its changes cannot
+// be made, none of the others is written.
+void HoldBack(const std::vector<Hit*>& hits) {
+  for (Hit* hit : hits)
+    if (hit->status == HitStatus::Found) {
+      hit->status = HitStatus::Failed;
+      hit->error = "Not written: another change to this object cannot be made.";
+    }
+}
+
+using ObjectHits = std::vector<std::pair<std::string, std::vector<Hit*>>>;
+
+// The hits of each object, in the order the objects were found.
+ObjectHits ByObject(std::vector<Hit>& hits) {
+  ObjectHits objects;
+  std::map<std::string, std::size_t> index;
+  for (Hit& hit : hits) {
+    auto [at, added] = index.emplace(hit.collection + "\x1f" + hit.object, objects.size());
+    if (added) objects.push_back({at->first, {}});
+    objects[at->second].second.push_back(&hit);
+  }
+  return objects;
+}
+
+// The sub-collection the last element of a path belongs to: "Fields",
+// "Fields(ID)/Properties".
+std::string SubCollection(const std::vector<host::PathStep>& steps) {
+  return host::PathText({steps.begin(), steps.end() - 1}, steps.back().member);
+}
+
+// The names of the elements of the sub-collection a Name below the object
+// belongs to.
+std::vector<std::string> SiblingNames(const std::vector<host::ScanText>& texts,
+                                      const host::ScanText& name) {
+  std::vector<std::string> names;
+  if (name.property != "Name" || name.steps.empty()) return names;
+  const std::string collection = SubCollection(name.steps);
+  for (const auto& t : texts)
+    if (t.property == "Name" && t.steps.size() == name.steps.size() &&
+        SubCollection(t.steps) == collection)
+      names.push_back(t.value);
+  return names;
+}
+
+// Whether writing the hit renames its object or element: a writable Name,
+// or a Name that follows a writable text of the same element that changes
+// too (a procedure's heading).
+bool Renames(const Hit& name, const std::vector<Hit*>& object_hits) {
+  if (!IsName(name) || !name.object_writable || name.new_value == name.value) return false;
+  if (name.writable) return true;
+  const std::string element = host::PathText(name.steps, "");
+  return std::any_of(object_hits.begin(), object_hits.end(), [&](const Hit* other) {
+    return other->writable && !IsName(*other) && host::PathText(other->steps, "") == element;
+  });
+}
+
+// Tables and queries share one namespace in Jet; every other collection has
+// its own.
+std::vector<std::string> Namespace(const std::string& collection) {
+  if (com::EqualsNoCase(collection, "Tables") || com::EqualsNoCase(collection, "Queries"))
+    return {"Tables", "Queries"};
+  return {collection};
+}
+
+bool HasName(const std::vector<std::string>& names, const std::string& name) {
+  return std::any_of(names.begin(), names.end(),
+                     [&](const std::string& n) { return com::EqualsNoCase(n, name); });
+}
+
+// A Name below the object that an earlier write of the object already
+// changed (a query's fields follow its SQL) is found under its new name.
+bool AlreadyRenamed(const com::ObjectRef& object, const Hit& hit) {
+  if (!IsName(hit) || hit.steps.empty() || hit.new_value == hit.value) return false;
+  auto steps = hit.steps;
+  steps.back().index = com::Variant(hit.new_value);
+  bool renamed = false;
+  com::IgnoreErrors([&] {
+    renamed = com::CStr(host::Scanner::Resolve(object, steps)->Get("Name")) == hit.new_value;
+  });
+  return renamed;
+}
+
+void Write(const com::ObjectRef& object, Hit& hit, const Matcher& matcher,
+           const std::string& replacement) {
+  auto target = host::Scanner::Resolve(object, hit.steps);
+  const std::string current = com::CStr(target->Get(hit.property));
+  hit.new_value = matcher.Replace(current, replacement);
+  if (hit.new_value != current) target->Let(hit.property, hit.new_value);
 }
 
 }  // namespace
@@ -117,6 +224,7 @@ const char* StatusName(HitStatus status) {
     case HitStatus::Refused: return "refused";
     case HitStatus::Failed: return "failed";
     case HitStatus::ReadOnly: return "read-only";
+    case HitStatus::NotKept: return "not kept";
   }
   return "";
 }
@@ -137,7 +245,8 @@ bool SearchEngine::SearchFailed() const {
 }
 
 SearchEngine::SearchEngine(const ProjectOptions& options)
-    : driver_(std::make_shared<driver::Driver>()),
+    : database_(options.database),
+      driver_(std::make_shared<driver::Driver>()),
       problem_log_(std::make_shared<host::ProblemLog>()) {
   driver_->IDriver_Initialize(kEngineThread, problem_log_);
   project_ = driver_->IDriver_GetProject(ProjectName(options.database), Parameters(options));
@@ -149,20 +258,27 @@ SearchEngine::SearchEngine(const ProjectOptions& options)
   }
 }
 
-SearchEngine::~SearchEngine() {
-  com::IgnoreErrors([&] {
-    if (project_) project_->IProject_Deactivate();
-  });
-  com::IgnoreErrors([&] { driver_->IDriver_ShutDown(); });
+SearchEngine::~SearchEngine() { Close(); }
+
+void SearchEngine::Close() {
+  if (project_) com::IgnoreErrors([&] { Project().IProject_Deactivate(); });
+  project_.reset();
+  if (driver_) com::IgnoreErrors([&] { driver_->IDriver_ShutDown(); });
+  driver_.reset();
+}
+
+driver::IProject& SearchEngine::Project() {
+  if (!project_) com::Raise(91, "The project was closed to put its files back.");
+  return *project_;
 }
 
 std::vector<std::string> SearchEngine::Collections() {
-  const std::string names = project_->IProject_EnumCollections();
+  const std::string names = Project().IProject_EnumCollections();
   return names.empty() ? std::vector<std::string>{} : com::Split(names, "\t");
 }
 
 std::vector<ListedObject> SearchEngine::List(const std::string& collection) {
-  auto coll = project_->IProject_GetCollection(collection);
+  auto coll = Project().IProject_GetCollection(collection);
   if (!coll) com::Raise(5, "There is no collection '" + collection + "' in this project.");
   std::vector<ListedObject> objects;
   const std::string text = coll->ICollection_EnumObjects();
@@ -173,7 +289,7 @@ std::vector<ListedObject> SearchEngine::List(const std::string& collection) {
 
 std::vector<PropertyValue> SearchEngine::Show(const std::string& collection,
                                               const std::string& object) {
-  auto coll = project_->IProject_GetCollection(collection);
+  auto coll = Project().IProject_GetCollection(collection);
   if (!coll) com::Raise(5, "There is no collection '" + collection + "' in this project.");
   auto item = coll->ICollection_GetObject(object);
   CollectingSink sink;
@@ -204,7 +320,7 @@ std::vector<Hit> SearchEngine::Search(const Matcher& matcher, const std::vector<
       problems_.push_back({collection, "", UserMessage(*error)});
       continue;
     }
-    auto coll = project_->IProject_GetCollection(collection);
+    auto coll = Project().IProject_GetCollection(collection);
     for (const ListedObject& listed : objects) {
       if (progress) progress->Update(collection, scanned, std::chrono::steady_clock::now() - start);
       ++scanned;
@@ -236,7 +352,8 @@ std::vector<Hit> SearchEngine::Search(const Matcher& matcher, const std::vector<
         }
         if (count == 0) continue;
         hits.push_back({collection, listed.name, listed.write, t.steps, t.property, t.value,
-                        t.writable, count, "", HitStatus::Found, "", {}});
+                        t.writable, count, "", HitStatus::Found, "", {},
+                        SiblingNames(sink.texts, t)});
         if (const auto first_line = StartLine(sink.texts, t))
           hits.back().lines = MatchedLines(t.value, *first_line, matcher);
       }
@@ -246,79 +363,125 @@ std::vector<Hit> SearchEngine::Search(const Matcher& matcher, const std::vector<
   return hits;
 }
 
-void SearchEngine::Replace(std::vector<Hit>& hits, const Matcher& matcher,
-                           const std::string& replacement, bool dry_run,
-                           const std::function<void()>& before_first_write) {
-  // The hits of each object, in the order the objects were found.
-  std::vector<std::pair<std::string, std::vector<Hit*>>> objects;
-  std::map<std::string, std::size_t> index;
-  for (Hit& hit : hits) {
-    const std::string key = hit.collection + "\x1f" + hit.object;
-    auto [at, added] = index.emplace(key, objects.size());
-    if (added) objects.push_back({key, {}});
-    objects[at->second].second.push_back(&hit);
-  }
-  bool wrote = false;
-  for (auto& [key, object_hits] : objects) {
-    if (!PlanObject(object_hits, matcher, replacement)) continue;
-    if (!object_hits.front()->object_writable) {
-      for (Hit* hit : object_hits) hit->status = HitStatus::ReadOnly;
-      continue;
-    }
-    if (dry_run) {
-      for (Hit* hit : object_hits)
-        hit->status = hit->writable ? HitStatus::DryRun : HitStatus::ReadOnly;
-      continue;
-    }
-    if (!wrote) {
-      before_first_write();
-      wrote = true;
-    }
-    const Hit& first = *object_hits.front();
-    std::shared_ptr<driver::IObject> object;
-    auto refused = com::Capture([&] {
-      object = project_->IProject_GetCollection(first.collection)->ICollection_GetObject(first.object);
-      object->IObject_SetMode(driver::kModeUpdate);
-    });
-    if (refused) {
-      for (Hit* hit : object_hits) {
-        hit->status = HitStatus::Refused;
-        hit->error = UserMessage(*refused);
-      }
-      if (object) com::IgnoreErrors([&] { object->IObject_Dispose(); });
-      continue;
-    }
-    OrderForWriting(object_hits);
-    auto target_object = std::dynamic_pointer_cast<com::Dispatch>(object);
-    std::optional<com::Error> failure;
+std::vector<std::string> SearchEngine::NamesOf(const std::string& collection) {
+  std::vector<std::string> names;
+  for (const std::string& member : Namespace(collection))
+    for (const ListedObject& o : List(member)) names.push_back(o.name);
+  return names;
+}
+
+bool SearchEngine::CheckRenames(std::vector<Hit>& hits) {
+  const ObjectHits objects = ByObject(hits);
+  std::map<std::string, std::vector<std::string>> top_level;  // by namespace
+  std::map<std::string, const Hit*> new_names;  // namespace and new name, in capitals
+  bool sound = true;
+  for (const auto& [key, object_hits] : objects) {
     for (Hit* hit : object_hits) {
-      if (failure) {
+      if (!Renames(*hit, object_hits)) continue;
+      std::string space = com::Join(Namespace(hit->collection), "+");
+      if (!hit->steps.empty())
+        space = hit->collection + "/" + hit->object + "/" + SubCollection(hit->steps);
+      else if (!top_level.contains(space))
+        top_level[space] = NamesOf(hit->collection);
+      const auto& existing = hit->steps.empty() ? top_level[space] : hit->sibling_names;
+      const auto [other, added] =
+          new_names.emplace(space + "\x1f" + com::UCase(hit->new_value), hit);
+      if (!com::EqualsNoCase(hit->new_value, hit->value) && HasName(existing, hit->new_value))
+        hit->error = "Cannot rename: '" + hit->new_value + "' already exists.";
+      else if (!added)
+        hit->error = "Cannot rename: " + other->second->Path() + " is renamed to '" +
+                     hit->new_value + "' too.";
+      else
+        continue;
+      hit->status = HitStatus::Refused;
+      sound = false;
+    }
+  }
+  return sound;
+}
+
+bool SearchEngine::WriteObject(std::vector<Hit*>& hits, const Matcher& matcher,
+                               const std::string& replacement) {
+  const Hit& first = *hits.front();
+  std::shared_ptr<driver::IObject> object;
+  auto refused = com::Capture([&] {
+    object =
+        Project().IProject_GetCollection(first.collection)->ICollection_GetObject(first.object);
+    object->IObject_SetMode(driver::kModeUpdate);
+  });
+  if (refused) {
+    for (Hit* hit : hits) {
+      hit->status = HitStatus::Refused;
+      hit->error = UserMessage(*refused);
+    }
+    if (object) com::IgnoreErrors([&] { object->IObject_Dispose(); });
+    return false;
+  }
+  OrderForWriting(hits);
+  auto target_object = std::dynamic_pointer_cast<com::Dispatch>(object);
+  std::optional<com::Error> failure;
+  for (Hit* hit : hits) {
+    if (failure) {
+      hit->status = HitStatus::Failed;
+      hit->error = "Not written: an earlier change to this object failed.";
+      continue;
+    }
+    if (!hit->writable) {
+      hit->status = HitStatus::ReadOnly;
+      continue;
+    }
+    failure = com::Capture([&] { Write(target_object, *hit, matcher, replacement); });
+    if (failure && AlreadyRenamed(target_object, *hit)) failure.reset();
+    hit->status = failure ? HitStatus::Failed : HitStatus::Replaced;
+    if (failure) hit->error = UserMessage(*failure);
+  }
+  if (auto closing = com::Capture([&] { object->IObject_SetMode(driver::kModeClosed); })) {
+    failure = closing;
+    for (Hit* hit : hits)
+      if (hit->status == HitStatus::Replaced) {
         hit->status = HitStatus::Failed;
-        hit->error = "Not written: an earlier change to this object failed.";
-        continue;
+        hit->error = "Not saved: " + UserMessage(*closing);
       }
-      if (!hit->writable) {
-        hit->status = HitStatus::ReadOnly;
-        continue;
-      }
-      failure = com::Capture([&] {
-        auto target = host::Scanner::Resolve(target_object, hit->steps);
-        const std::string current = com::CStr(target->Get(hit->property));
-        hit->new_value = matcher.Replace(current, replacement);
-        if (hit->new_value != current) target->Let(hit->property, hit->new_value);
-      });
-      hit->status = failure ? HitStatus::Failed : HitStatus::Replaced;
-      if (failure) hit->error = UserMessage(*failure);
+  }
+  com::IgnoreErrors([&] { object->IObject_Reconstitute(); });
+  com::IgnoreErrors([&] { object->IObject_Dispose(); });
+  return !failure;
+}
+
+void SearchEngine::Replace(std::vector<Hit>& hits, const Matcher& matcher,
+                           const std::string& replacement, const ReplaceOptions& options,
+                           const std::function<void()>& before_first_write) {
+  ObjectHits objects = ByObject(hits);
+  bool sound = true;
+  for (auto& [key, object_hits] : objects)
+    sound = PlanObject(object_hits, matcher, replacement) && sound;
+  sound = CheckRenames(hits) && sound;
+  if (options.dry_run || (!sound && !options.keep_going)) {
+    for (Hit& hit : hits) Settle(hit, options.dry_run ? HitStatus::DryRun : HitStatus::NotKept);
+    return;
+  }
+  std::optional<RestorePoint> restore_point;
+  for (auto& [key, object_hits] : objects) {
+    if (AnyHit(object_hits, Stopped)) {
+      HoldBack(object_hits);
+      continue;
     }
-    if (auto closing = com::Capture([&] { object->IObject_SetMode(driver::kModeClosed); })) {
-      for (Hit* hit : object_hits)
-        if (hit->status == HitStatus::Replaced) {
-          hit->status = HitStatus::Failed;
-          hit->error = UserMessage(*closing);
-        }
+    if (!AnyHit(object_hits, Writable)) {
+      for (Hit* hit : object_hits) Settle(*hit, HitStatus::ReadOnly);
+      continue;
     }
-    com::IgnoreErrors([&] { object->IObject_Reconstitute(); });
-    com::IgnoreErrors([&] { object->IObject_Dispose(); });
+    if (!restore_point) {
+      before_first_write();
+      restore_point.emplace(std::vector<std::string>{database_});
+    }
+    if (WriteObject(object_hits, matcher, replacement) || options.keep_going) continue;
+    Close();
+    for (Hit& hit : hits) {
+      if (hit.status == HitStatus::Replaced) hit.status = HitStatus::NotKept;
+      Settle(hit, HitStatus::NotKept);
+    }
+    restore_point->Restore();
+    return;
   }
 }
 

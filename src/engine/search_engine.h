@@ -54,7 +54,9 @@ struct PropertyValue {
   bool writable = false;
 };
 
-enum class HitStatus { Found, DryRun, Replaced, Refused, Failed, ReadOnly };
+// NotKept: the change was planned, and perhaps written, but the run did not
+// keep it, because another change of the run was refused or failed.
+enum class HitStatus { Found, DryRun, Replaced, Refused, Failed, ReadOnly, NotKept };
 const char* StatusName(HitStatus status);
 
 // A line of code that holds a match, by its number in the module.
@@ -79,6 +81,9 @@ struct Hit {
   // For a piece of code (a text whose element also tells its StartLine in
   // the module): the lines that hold matches.
   std::vector<CodeLine> lines;
+  // For a Name below the object: the names of every element of its
+  // sub-collection (Fields, Indexes, Procedures...), to check a rename with.
+  std::vector<std::string> sibling_names;
 
   // collection/object/sub-collection items/property, e.g.
   // Forms/frmOrders/Controls(txtCustomer)/ControlSource
@@ -101,6 +106,14 @@ struct Progress {
                       std::chrono::steady_clock::duration elapsed) = 0;
 };
 
+struct ReplaceOptions {
+  // Writes nothing and only says what would change.
+  bool dry_run = false;
+  // Keeps the changes that could be written when others are refused or fail,
+  // instead of taking back the whole run.
+  bool keep_going = false;
+};
+
 class SearchEngine {
  public:
   // Creates the driver and opens the project (nothing is read yet).
@@ -119,11 +132,16 @@ class SearchEngine {
   // Scans the collections (all when `only` is empty) for the matcher's text.
   std::vector<Hit> Search(const Matcher& matcher, const std::vector<std::string>& only,
                           Progress* progress);
-  // Writes the replacements of the hits, object by object; `before_first_write`
-  // runs once, before anything is written. A dry run writes nothing and only
-  // says what would change.
+  // Writes the replacements of the hits, object by object, as one run: every
+  // change is planned and every rename checked before `before_first_write`
+  // runs and the first change is written. When a change cannot be planned, a
+  // rename would collide, or a write is refused or fails, nothing is kept:
+  // the database file is put back byte for byte as it was before the first
+  // write (the project is closed for that), and the hits that were not the
+  // cause say NotKept. With `keep_going` every change that can be written is
+  // kept.
   void Replace(std::vector<Hit>& hits, const Matcher& matcher, const std::string& replacement,
-               bool dry_run, const std::function<void()>& before_first_write);
+               const ReplaceOptions& options, const std::function<void()>& before_first_write);
 
   const std::vector<RunProblem>& Problems() const { return problems_; }
   // Some text was read but could not be searched.
@@ -131,6 +149,19 @@ class SearchEngine {
   const host::ProblemLog& DriverProblems() const { return *problem_log_; }
 
  private:
+  driver::IProject& Project();
+  // Deactivates the project and shuts the driver down, so that nothing holds
+  // the database file; the engine can do nothing more afterwards.
+  void Close();
+  // Refuses the hits whose rename collides with a name of its namespace or
+  // with another rename of the run; true when there is none.
+  bool CheckRenames(std::vector<Hit>& hits);
+  std::vector<std::string> NamesOf(const std::string& collection);
+  // Writes the hits of one object; false when any of them was refused or failed.
+  bool WriteObject(std::vector<Hit*>& hits, const Matcher& matcher,
+                   const std::string& replacement);
+
+  std::string database_;
   std::shared_ptr<driver::IProject> project_;
   std::shared_ptr<driver::Driver> driver_;
   std::shared_ptr<host::ProblemLog> problem_log_;

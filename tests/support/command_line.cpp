@@ -52,4 +52,20 @@ std::map<std::string, std::string> ReadFolder(const std::filesystem::path& folde
   return files;
 }
 
+std::string FolderChanges(const std::map<std::string, std::string>& before,
+                          const std::filesystem::path& folder, const std::string& new_allowed) {
+  const auto after = ReadFolder(folder);
+  std::string changes;
+  for (const auto& [path, bytes] : before) {
+    const auto now = after.find(path);
+    if (now == after.end()) changes += path + ": gone\n";
+    else if (now->second != bytes) changes += path + ": changed\n";
+  }
+  for (const auto& [path, bytes] : after) {
+    const bool allowed = !new_allowed.empty() && path.find(new_allowed) != std::string::npos;
+    if (!before.contains(path) && !allowed) changes += path + ": new\n";
+  }
+  return changes;
+}
+
 }  // namespace testing_support

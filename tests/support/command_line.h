@@ -35,5 +35,11 @@ std::string Quoted(const std::string& text);
 std::string ReadFile(const std::string& path);
 // Every file below a folder, by its path from the folder ('/' between parts).
 std::map<std::string, std::string> ReadFolder(const std::filesystem::path& folder);
+// The files of a folder that changed since `before` (a ReadFolder of it),
+// appeared or went away, one "path: what" a line; empty when every file is
+// as it was. Files that appeared with `new_allowed` in their name are let be.
+std::string FolderChanges(const std::map<std::string, std::string>& before,
+                          const std::filesystem::path& folder,
+                          const std::string& new_allowed = "");
 
 }  // namespace testing_support

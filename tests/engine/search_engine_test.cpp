@@ -1,0 +1,226 @@
+// The engine's replace run on the sample application: every change planned
+// and every rename checked before the first write, and a run that cannot
+// write everything puts the database back byte for byte.
+
+#include "engine/search_engine.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "cli/sample_application.h"
+#include "sim/jet/database_builder.h"
+#include "sim/jet/sqlite_connection.h"
+#include "support/command_line.h"
+#include "support/driver_test.h"
+
+namespace search_engine_test {
+
+namespace fs = std::filesystem;
+using engine::Hit;
+using engine::HitStatus;
+using testing_support::ReadFile;
+
+struct RunResult {
+  std::vector<Hit> hits;
+  int before_first_write = 0;
+
+  const Hit& At(const std::string& path) const {
+    for (const Hit& hit : hits)
+      if (hit.Path() == path) return hit;
+    ADD_FAILURE() << "no hit at " << path;
+    static const Hit none;
+    return none;
+  }
+  std::size_t Count(HitStatus status) const {
+    return static_cast<std::size_t>(std::count_if(
+        hits.begin(), hits.end(), [&](const Hit& h) { return h.status == status; }));
+  }
+};
+
+class SearchEngineTest : public testing_support::DriverTest {
+ protected:
+  SearchEngineTest() : db_(cli::WriteSampleApplication(temp.File("app"))) {}
+
+  engine::ProjectOptions Options() const {
+    engine::ProjectOptions o;
+    o.database = db_;
+    o.workgroup = Workgroup();
+    return o;
+  }
+  std::vector<Hit> Search(const std::string& text, const std::vector<std::string>& only = {},
+                          engine::MatchOptions match = {false, false, true},
+                          const engine::ProjectOptions* options = nullptr) {
+    engine::SearchEngine engine(options ? *options : Options());
+    return engine.Search(engine::Matcher(text, match), only, nullptr);
+  }
+  // Searches and replaces in one engine; `meanwhile` runs between the two.
+  RunResult Replace(const std::string& text, const std::string& replacement,
+              engine::ReplaceOptions replace, const std::vector<std::string>& only = {},
+              engine::MatchOptions match = {false, false, true},
+              const std::function<void()>& meanwhile = [] {}) {
+    engine::SearchEngine engine(Options());
+    const engine::Matcher matcher(text, match);
+    RunResult run{engine.Search(matcher, only, nullptr)};
+    meanwhile();
+    engine.Replace(run.hits, matcher, replacement, replace, [&] { ++run.before_first_write; });
+    return run;
+  }
+  std::map<std::string, std::string> Files() const {
+    return testing_support::ReadFolder(temp.path() / "app");
+  }
+  std::string ChangesSince(const std::map<std::string, std::string>& before,
+                           const std::string& new_allowed = "") const {
+    return testing_support::FolderChanges(before, temp.path() / "app", new_allowed);
+  }
+
+  std::string db_;
+};
+
+TEST_F(SearchEngineTest, ARefusedWriteTakesBackEveryChangeOfTheRun) {
+  const auto before = Files();
+  const RunResult run = Replace("Customers", "Clients", {});
+  // The lookup's row source is written before the table's refused write.
+  EXPECT_EQ(run.At("Tables/CustomerNotes/Fields(CustomerID)/RowSource").status, HitStatus::NotKept);
+  const Hit& refused = run.At("Tables/Customers/SourceTableName");
+  EXPECT_EQ(refused.status, HitStatus::Failed);
+  EXPECT_NE(refused.error.find("involved in one or more relationships"), std::string::npos)
+      << refused.error;
+  EXPECT_EQ(run.Count(HitStatus::Replaced), 0u);
+  EXPECT_GT(run.Count(HitStatus::NotKept), 1u);
+  EXPECT_EQ(run.before_first_write, 1);
+  EXPECT_EQ(ChangesSince(before), "");
+  EXPECT_EQ(Search("Clients").size(), 0u);
+}
+
+TEST_F(SearchEngineTest, KeepGoingKeepsWhatCouldBeWrittenAndStopsInTheFailedObject) {
+  const RunResult run = Replace("Customers", "Clients", {false, true});
+  EXPECT_EQ(run.At("Tables/CustomerNotes/Fields(CustomerID)/RowSource").status,
+            HitStatus::Replaced);
+  EXPECT_EQ(run.At("Tables/Customers/SourceTableName").status, HitStatus::Failed);
+  // The table's name comes after the failed change and is not tried.
+  const Hit& name = run.At("Tables/Customers/Name");
+  EXPECT_EQ(name.status, HitStatus::Failed);
+  EXPECT_EQ(name.error, "Not written: an earlier change to this object failed.");
+  EXPECT_EQ(run.Count(HitStatus::NotKept), 0u);
+  EXPECT_FALSE(Search("Clients", {"Queries"}).empty());
+  EXPECT_FALSE(Search("Customers", {"Tables"}, {false, true, true}).empty());
+}
+
+TEST_F(SearchEngineTest, ACollidingRenameIsRefusedBeforeAnyWrite) {
+  struct Case {
+    std::string text, replacement;
+    engine::MatchOptions match;
+    std::string refused, says;
+  } cases[] = {
+      {"CustomerArchive", "Regions", {false, false, true}, "Tables/CustomerArchive/Name",
+       "Cannot rename: 'Regions' already exists."},
+      // Tables and queries share their names.
+      {"CustomerArchive", "qryCustomerOrders", {false, false, true},
+       "Tables/CustomerArchive/Name", "Cannot rename: 'qryCustomerOrders' already exists."},
+      {"CustomerID", "NoteID", {false, false, true}, "Tables/CustomerNotes/Fields(CustomerID)/Name",
+       "Cannot rename: 'NoteID' already exists."},
+      {"CustomerIDIndex", "primarykey", {false, false, true},
+       "Tables/CustomerNotes/Indexes(CustomerIDIndex)/Name",
+       "Cannot rename: 'primarykey' already exists."},
+      {"^Customer(Notes|Archive)$", "Notes", {true, false, false}, "Tables/CustomerNotes/Name",
+       "Cannot rename: Tables/CustomerArchive/Name is renamed to 'Notes' too."},
+      {"CityOf", "ShowCity", {false, false, true}, "Modules/basCustomers/Procedures(CityOf)/Name",
+       "Cannot rename: 'ShowCity' already exists."},
+  };
+  const auto before = Files();
+  for (const Case& c : cases) {
+    for (const bool dry_run : {true, false}) {
+      const RunResult run = Replace(c.text, c.replacement, {dry_run, false}, {}, c.match);
+      const std::string what = c.text + (dry_run ? " dry run" : "");
+      EXPECT_EQ(run.At(c.refused).status, HitStatus::Refused) << what;
+      EXPECT_EQ(run.At(c.refused).error, c.says) << what;
+      EXPECT_EQ(run.Count(HitStatus::Refused), 1u) << what;
+      EXPECT_EQ(run.Count(HitStatus::Replaced), 0u) << what;
+      EXPECT_EQ(run.Count(dry_run ? HitStatus::NotKept : HitStatus::DryRun), 0u) << what;
+      EXPECT_EQ(run.before_first_write, 0) << what;
+      EXPECT_EQ(ChangesSince(before), "") << what;
+    }
+  }
+}
+
+TEST_F(SearchEngineTest, RenamesThatCollideWithNothingAreWritten) {
+  struct Case {
+    std::string text, replacement, renamed;
+  } cases[] = {
+      // Only the letter case changes.
+      {"CustomerArchive", "customerarchive", "Tables/customerarchive/Name"},
+      // Fields and indexes have names of their own.
+      {"NoteID", "PrimaryKey", "Tables/CustomerNotes/Fields(PrimaryKey)/Name"},
+  };
+  for (const Case& c : cases) {
+    const RunResult run = Replace(c.text, c.replacement, {}, {"Tables"}, {false, true, true});
+    EXPECT_EQ(run.Count(HitStatus::Replaced), run.hits.size() - run.Count(HitStatus::ReadOnly))
+        << c.text;
+    EXPECT_GT(run.Count(HitStatus::Replaced), 0u) << c.text;
+    const RunResult after{Search(c.replacement, {"Tables"}, {false, true, true})};
+    EXPECT_EQ(after.At(c.renamed).value, c.replacement) << c.text;
+  }
+}
+
+TEST_F(SearchEngineTest, QueryFieldsAreWrittenBeforeTheSqlThatNamesThem) {
+  engine::ProjectOptions options = Options();
+  options.include_query_fields = true;
+  engine::SearchEngine engine(options);
+  const engine::Matcher matcher("CustomerID", {false, false, true});
+  std::vector<Hit> hits = engine.Search(matcher, {"Queries"}, nullptr);
+  engine.Replace(hits, matcher, "ClientID", {}, [] {});
+  std::size_t fields = 0;
+  for (const Hit& hit : hits) {
+    EXPECT_EQ(hit.status, HitStatus::Replaced) << hit.Path() << ": " << hit.error;
+    if (hit.Path().find("/Fields(CustomerID)/Name") != std::string::npos) ++fields;
+  }
+  EXPECT_GE(fields, 3u);
+  EXPECT_EQ(Search("CustomerID", {"Queries"}, {false, false, true}, &options).size(), 0u);
+}
+
+TEST_F(SearchEngineTest, AFailureWhileSavingIsAFailureAndNothingIsKept) {
+  const auto before = Files();
+  std::unique_ptr<sim::jet::SqliteConnection> other;
+  // Another program holds the file for writing once the scan is done: the
+  // module's changes are made in its code window, and saving it fails.
+  const RunResult run = Replace("CityOf", "CustomerCity", {}, {"Modules"}, {}, [&] {
+    other = std::make_unique<sim::jet::SqliteConnection>(
+        db_, sim::jet::SqliteConnection::Mode::ReadWrite);
+    other->Execute("BEGIN IMMEDIATE");
+  });
+  other->Execute("ROLLBACK");
+  other.reset();
+  EXPECT_EQ(run.Count(HitStatus::Replaced), 0u);
+  const Hit& text = run.At("Modules/basCustomers/Procedures(CityOf)/Text");
+  EXPECT_EQ(text.status, HitStatus::Failed);
+  EXPECT_TRUE(text.error.starts_with("Not saved: ")) << text.error;
+  EXPECT_EQ(run.At("Modules/clsCustomer/Procedures(City.Get)/Text").status, HitStatus::NotKept);
+  EXPECT_EQ(ChangesSince(before), "");
+}
+
+TEST_F(SearchEngineTest, ObjectsTheUserMayNotReadOrWriteAreLeftAlone) {
+  sim::jet::WorkgroupBuilder::Existing(Workgroup()).User("clerk", "pw");
+  sim::jet::DatabaseBuilder::Existing(db_)
+      .Permissions("Tables", "CustomerArchive", "Users", dao::dbSecReadDef)
+      .Permissions("Tables", "CustomerArchive", "clerk", 0)
+      .Permissions("Tables", "CustomerNotes", "Users", 0)
+      .Permissions("Tables", "CustomerNotes", "clerk", 0);
+  engine::ProjectOptions options = Options();
+  options.user = "clerk";
+  options.user_password = "pw";
+  engine::SearchEngine engine(options);
+  const engine::Matcher matcher("CustomerID", {false, false, true});
+  std::vector<Hit> hits = engine.Search(matcher, {"Tables"}, nullptr);
+  for (const Hit& hit : hits) EXPECT_NE(hit.object, "CustomerNotes") << hit.Path();
+  ASSERT_FALSE(engine.Problems().empty());
+  EXPECT_EQ(engine.Problems().front().object, "CustomerNotes");
+  EXPECT_EQ(engine.Problems().front().message, "No permission to read its design.");
+  engine.Replace(hits, matcher, "ClientID", {}, [] {});
+  EXPECT_EQ(RunResult{hits}.At("Tables/CustomerArchive/Fields(CustomerID)/Name").status,
+            HitStatus::ReadOnly);
+  const RunResult after{Search("CustomerID", {"Tables"})};
+  EXPECT_EQ(after.At("Tables/CustomerArchive/Fields(CustomerID)/Name").value, "CustomerID");
+}
+
+}  // namespace search_engine_test
