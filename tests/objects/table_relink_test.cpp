@@ -4,6 +4,7 @@
 #include "objects/data/fields.h"
 #include "objects/data/table.h"
 #include "objects/data/tables.h"
+#include "sim/jet/sqlite_connection.h"
 #include "support/driver_test.h"
 #include "support/error_matchers.h"
 #include "support/object_lists.h"
@@ -119,11 +120,16 @@ TEST_F(TableRelink, AFailureAfterTheTemporaryTableWasAppendedIsRolledBack) {
 TEST_F(TableRelink, ReconstituteRefreshesAccessLinks) {
   auto customers = Open("Customers");
   customers->IObject_SetMode(0);
-  sim::jet::DatabaseBuilder::Existing(back_).Table(
-      {"Customers2", {{"X", dao::dbText}}});  // the backend changes under the link
+  // The backend changes under the link: the table it names now has three fields.
+  sim::jet::SqliteConnection(back_, sim::jet::SqliteConnection::Mode::ReadWrite)
+      .Execute("UPDATE jet_objects SET name = 'Former' WHERE name = 'Customers';"
+               "UPDATE jet_objects SET name = 'Customers' WHERE name = 'Clients';");
+  customers->IObject_SetMode(1);
+  EXPECT_EQ(customers->GetFields()->Count(), 2);  // the link still has the fields it had
+  customers->IObject_SetMode(0);
   customers->IObject_Reconstitute();
   customers->IObject_SetMode(1);
-  EXPECT_EQ(customers->GetFields()->Count(), 2);
+  EXPECT_EQ(customers->GetFields()->Count(), 3);
   auto local = Open("Local");
   local->IObject_Reconstitute();  // nothing to refresh for a local table
 }
