@@ -74,6 +74,8 @@ TEST_F(CommandTest, SearchFindsTheTextInEveryKindOfDataObject) {
     EXPECT_NE(r.out.find(path), std::string::npos) << path;
   for (const std::string& line : com::Split(r.out.substr(0, r.out.size() - 1), "\n"))
     EXPECT_EQ(line.front(), '{') << line;
+  // A number field whose DecimalPlaces was never set simply does not have it.
+  EXPECT_EQ(r.err.find("DecimalPlaces"), std::string::npos) << r.err;
 }
 
 TEST_F(CommandTest, DryRunLeavesEveryByteAndYesReplacesExactlyTheHits) {

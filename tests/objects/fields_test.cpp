@@ -59,7 +59,8 @@ class FieldsTest : public testing_support::DriverTest {
           Spec("Counter", dao::dbLong, dao::dbAutoIncrField), Spec("Guid", dao::dbGUID),
           Spec("Picture", dao::dbLongBinary), Spec("Amount", dao::dbDecimal),
           Spec("Flag", dao::dbBoolean, 0, {Display(106)}), Spec("Pick", dao::dbText, 0, Lookup(110)),
-          Spec("Combo", dao::dbLong, 0, Lookup(111)), Spec("When", dao::dbDate)}});
+          Spec("Combo", dao::dbLong, 0, Lookup(111)), Spec("When", dao::dbDate),
+          Spec("Plain", dao::dbInteger)}});
     project_ = NewProject(Parameters(temp.File("db.mdb"), {{"ExcludeLinkedTableFields", "0"}}));
     project_->IProject_EnumCollections();
     table_ = std::dynamic_pointer_cast<objects::Table>(
@@ -110,6 +111,9 @@ TEST_F(FieldsTest, EachFieldHasExactlyThePropertiesOfItsTypeAndDisplayControl) {
                 "ValidationText"},
       {"When", "Caption DefaultValue Description FieldType Format InputMask Name Required "
                "ValidationRule ValidationText"},
+      // A number field whose DecimalPlaces was never set does not have it.
+      {"Plain", "Caption DefaultValue Description FieldType Format InputMask Name Required "
+                "ValidationRule ValidationText"},
   };
   for (const Row& row : rows) {
     auto field = F(row.field);

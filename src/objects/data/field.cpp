@@ -48,7 +48,7 @@ const com::TypeInfo& Field::Members() const {
           .Property("ColumnWidths", &Field::ColumnWidths, &Field::SetColumnWidths)
           .When(&Field::IsLookup)
           .Property("DecimalPlaces", &Field::DecimalPlaces, &Field::SetDecimalPlaces)
-          .When(&Field::IsNumber)
+          .When(&Field::HasDecimalPlaces)
           .Property("DefaultValue", &Field::DefaultValue, &Field::SetDefaultValue)
           .When(&Field::IsEditable)
           .Property("Description", &Field::Description, &Field::SetDescription)
@@ -146,6 +146,10 @@ bool Field::IsMaskable() const {
 }
 bool Field::CanBeRequired() const { return type_ != acAutoNumber; }
 bool Field::HasDisplayControl() const { return display_control_ != -1; }
+// Access adds DecimalPlaces to a number field only once it is set.
+bool Field::HasDecimalPlaces() const {
+  return IsNumber() && properties_ && properties_->Find("DecimalPlaces");
+}
 bool Field::IsLookup() const {
   return display_control_ == acListBox || display_control_ == acComboBox;
 }
@@ -202,7 +206,7 @@ void Field::SetColumnWidths(const std::string& value) {
 }
 
 std::uint8_t Field::DecimalPlaces() {
-  validation::RequireProperty(IsNumber());
+  validation::RequireProperty(HasDecimalPlaces());
   return com::CByte(Item("DecimalPlaces"));
 }
 void Field::SetDecimalPlaces(std::uint8_t value) { SetItem("DecimalPlaces", value); }

@@ -111,6 +111,7 @@ class Field : public com::Dispatch {
   bool IsMaskable() const;
   bool CanBeRequired() const;
   bool HasDisplayControl() const;
+  bool HasDecimalPlaces() const;
   bool IsLookup() const;
   bool IsComboBox() const;
   com::Variant Item(const char* name);
