@@ -149,6 +149,17 @@ TEST_F(ImportSpecsTest, RenamesFindTheirRowsAndApostrophesStayInsideTheLiteral) 
   EXPECT_EQ(Get("Bob's Fixed Width", 1)->StartRow(), 2);
 }
 
+TEST_F(ImportSpecsTest, AnEmptyNameIsRefusedAsATableRefusesIt) {
+  auto spec = Get("Orders Import");
+  const com::Error e = ErrorOf([&] { spec->SetName(""); });
+  EXPECT_EQ(e.Number(), 3125);
+  EXPECT_EQ(Message(e), "'' is not a valid name. Make sure that it does not include invalid "
+                        "characters or punctuation and that it is not too long.");
+  EXPECT_EQ(spec->IObject_Name(), "Orders Import");
+  EXPECT_EQ(Column("SELECT SpecName FROM MSysIMEXSpecs ORDER BY SpecName", "SpecName"),
+            (std::vector<std::string>{"Another", "Bob's Fixed", "Orders Import"}));
+}
+
 TEST_F(ImportSpecsTest, AStartThatDoesNotFitIsRefusedBeforeWriting) {
   auto code = Get("Bob's Fixed")->Columns()->Item(com::Variant("Code"));
   EXPECT_EQ(ErrorOf([&] { code->SetStart(40000); }).Number(), 6);

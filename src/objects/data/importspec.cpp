@@ -99,6 +99,9 @@ bool ImportSpec::IsDelimited() const { return spec_type_ == kDelimited; }
 
 void ImportSpec::SetName(const std::string& name) {
   vxhandler::Guard(kClass, "Name", [&] {
+    // A specification without a name could not be found again; it is
+    // refused with the error a table or query given no name raises.
+    if (name.empty()) dao::CheckName(name);
     SetValue("SpecName", name);
     name_ = name;
   });
