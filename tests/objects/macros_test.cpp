@@ -13,11 +13,8 @@
 #include "objects/code/macro_line.h"
 #include "objects/code/macro_lines.h"
 #include "shared/utility.h"
-#include "sim/access/access_fixture.h"
-#include "sim/access/document_store.h"
 #include "sim/access/document_windows.h"
-#include "sim/jet/catalog.h"
-#include "sim/jet/jet_file.h"
+#include "support/access_documents_test.h"
 #include "support/error_matchers.h"
 #include "support/object_lists.h"
 
@@ -81,34 +78,23 @@ const std::vector<std::string> kOrders = {
     "    Argument =\"qryOld\"",
     "End"};
 
-class MacrosTest : public access_test::AccessTest {
+class MacrosTest : public testing_support::AccessDocumentsTest {
  protected:
   MacrosTest() {
     std::filesystem::create_directories(temp.path() / "Office" / "1033");
     std::ofstream(temp.File("Office/1033/msain900.dll")) << "MZ";
     StoreMacro("mcrOrders", kOrders);
-    Open();
+    OpenProject();
   }
-  ~MacrosTest() override { project_->IProject_Deactivate(); }
 
-  void Open() {
-    project_ = NewProject(Parameters(Sales()));
-    project_->IProject_EnumCollections();
-  }
   void StoreMacro(const std::string& name, const std::vector<std::string>& lines) {
-    sim::jet::Catalog catalog(sim::jet::JetFile::Open(Sales(), false), clock(), {});
-    sim::access::DocumentStore(catalog).Put(
-        {msaccess::acMacro, name, com::Join(lines, "\n"), {}, std::nullopt, {}});
+    Store(msaccess::acMacro, name, lines);
   }
   std::string Stored(const std::string& name = "mcrOrders") {
-    sim::jet::Catalog catalog(sim::jet::JetFile::Open(Sales(), true), clock(), {});
-    return sim::access::DocumentStore(catalog).Find(msaccess::acMacro, name)->text;
+    return AccessDocumentsTest::Stored(msaccess::acMacro, name);
   }
   std::shared_ptr<objects::Macro> Macro(const std::string& name = "mcrOrders") {
-    auto macro = std::dynamic_pointer_cast<objects::Macro>(
-        project_->IProject_GetCollection("Macros")->ICollection_GetObject(name));
-    EXPECT_NE(macro, nullptr);
-    return macro;
+    return Object<objects::Macro>("Macros", name);
   }
   static std::shared_ptr<MacroLine> Line(objects::Macro& macro, std::int32_t position) {
     return macro.Lines()->Item(com::Variant(position));
@@ -119,17 +105,7 @@ class MacrosTest : public access_test::AccessTest {
   static void Let(MacroLine& line, const std::string& property, const std::string& value) {
     line.Let(property, com::Variant(value));
   }
-  std::shared_ptr<sim::access::Application> Access() {
-    return std::dynamic_pointer_cast<sim::access::Application>(project_->AccessApp());
-  }
-  std::size_t TempFiles() const {
-    std::size_t count = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::temp_directory_path()))
-      if (entry.path().filename().string().starts_with("tovrin_macro")) ++count;
-    return count;
-  }
-
-  std::shared_ptr<driver::Project> project_;
+  std::size_t TempFiles() const { return AccessDocumentsTest::TempFiles("tovrin_macro"); }
 };
 
 TEST_F(MacrosTest, ListsTheMacros) {
@@ -413,7 +389,7 @@ TEST_F(MacrosTest, UnderSourceControlTheDescriptionAndStatusSurviveASave) {
                                 {"Description", dao::dbText, com::Variant("Checked out")}}});
   });
   StoreMacro("mcrScc", kOrders);
-  Open();
+  OpenProject();
   auto macro = Macro("mcrScc");
   macro->SetMode(driver::kModeUpdate);
   Let(*Line(*macro, 0), "FormName", "frmClients");
@@ -431,6 +407,20 @@ TEST_F(MacrosTest, WithoutTheResourceFileNothingOpens) {
   auto macro = Macro();
   EXPECT_EQ(Message(ErrorOf([&] { macro->SetMode(driver::kModeScan); })),
             "Couldn't find resource file msain900.dll.");
+}
+
+
+TEST_F(MacrosTest, RenamingSavesTheMacroAndGoesOnUnderTheNewName) {
+  auto macro = Macro();
+  macro->SetMode(driver::kModeUpdate);
+  Let(*Line(*macro, 0), "WhereCondition", "[ClientID]=1");
+  macro->SetName("mcrClientOrders");
+  EXPECT_EQ(macro->Name(), "mcrClientOrders");
+  EXPECT_EQ(macro->Mode(), driver::kModeUpdate);
+  EXPECT_EQ(Get(*Line(*macro, 0), "WhereCondition"), "[ClientID]=1");
+  macro->SetMode(driver::kModeClosed);
+  EXPECT_NE(Stored("mcrClientOrders").find("[ClientID]=1"), std::string::npos);
+  EXPECT_EQ(TempFiles(), 0u);
 }
 
 }  // namespace

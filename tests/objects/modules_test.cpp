@@ -8,10 +8,7 @@
 #include "driver/project.h"
 #include "objects/code/module.h"
 #include "objects/code/procedures.h"
-#include "sim/access/access_fixture.h"
-#include "sim/access/document_store.h"
-#include "sim/jet/catalog.h"
-#include "sim/jet/jet_file.h"
+#include "support/access_documents_test.h"
 #include "support/error_matchers.h"
 #include "support/object_lists.h"
 #include "ui/dispatcher.h"
@@ -42,29 +39,21 @@ const std::vector<std::string> kCustomers = {
     "Public Property Let Region(ByVal Value As String)",             // 18
     "End Property"};                                                 // 19
 
-class ModulesTest : public access_test::AccessTest {
+class ModulesTest : public testing_support::AccessDocumentsTest {
  protected:
   ModulesTest() {
     StoreModule("basCustomers", kCustomers);
-    project_ = NewProject(Parameters(Sales()));
-    project_->IProject_EnumCollections();
+    OpenProject();
   }
-  ~ModulesTest() override { project_->IProject_Deactivate(); }
 
   void StoreModule(const std::string& name, const std::vector<std::string>& lines) {
-    sim::jet::Catalog catalog(sim::jet::JetFile::Open(Sales(), false), clock(), {});
-    sim::access::DocumentStore(catalog).Put(
-        {msaccess::acModule, name, com::Join(lines, "\n"), {}, std::nullopt, {}});
+    Store(msaccess::acModule, name, lines);
   }
   std::string Stored(const std::string& name) {
-    sim::jet::Catalog catalog(sim::jet::JetFile::Open(Sales(), true), clock(), {});
-    return sim::access::DocumentStore(catalog).Find(msaccess::acModule, name)->text;
+    return AccessDocumentsTest::Stored(msaccess::acModule, name);
   }
   std::shared_ptr<objects::Module> Module(const std::string& name = "basCustomers") {
-    auto module = std::dynamic_pointer_cast<objects::Module>(
-        project_->IProject_GetCollection("Modules")->ICollection_GetObject(name));
-    EXPECT_NE(module, nullptr);
-    return module;
+    return Object<objects::Module>("Modules", name);
   }
   static std::shared_ptr<objects::Procedure> Piece(objects::Module& module, const std::string& name) {
     return module.GetProcedures()->Item(com::Variant(name));
@@ -79,11 +68,6 @@ class ModulesTest : public access_test::AccessTest {
   static std::string Lines(const std::vector<std::string>& lines) {
     return com::Join(lines, com::kCrLf);
   }
-  std::shared_ptr<sim::access::Application> Access() {
-    return std::dynamic_pointer_cast<sim::access::Application>(project_->AccessApp());
-  }
-
-  std::shared_ptr<driver::Project> project_;
 };
 
 TEST_F(ModulesTest, ListsTheStandardAndClassModules) {
@@ -204,8 +188,7 @@ TEST_F(ModulesTest, UnderSourceControlTheStatusIsPutBack) {
                  .properties = {{"SccStatus", dao::dbLong, com::Variant(2)}}});
   });
   StoreModule("basScc", {"Option Explicit", "Sub A()", "End Sub"});
-  project_ = NewProject(Parameters(Sales()));
-  project_->IProject_EnumCollections();
+  OpenProject();
   auto module = Module("basScc");
   module->SetMode(driver::kModeScan);
   EXPECT_EQ(Names(*module).size(), 2u);
