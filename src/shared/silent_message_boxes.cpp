@@ -5,7 +5,7 @@
 
 namespace shared {
 
-SilentMessageBoxes::SilentMessageBoxes() : saved_(Utility::SetMsgBoxSound("")) {}
+SilentMessageBoxes::SilentMessageBoxes() : saved_(Utility::SetMsgBoxSound({})) {}
 
 SilentMessageBoxes::~SilentMessageBoxes() {
   com::IgnoreErrors([&] { Utility::SetMsgBoxSound(saved_); });

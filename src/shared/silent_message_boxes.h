@@ -3,6 +3,7 @@
 // sounds back when released.
 
 #include <string>
+#include <vector>
 
 namespace shared {
 
@@ -14,7 +15,7 @@ class SilentMessageBoxes {
   SilentMessageBoxes& operator=(const SilentMessageBoxes&) = delete;
 
  private:
-  std::string saved_;
+  std::vector<std::string> saved_;
 };
 
 }  // namespace shared

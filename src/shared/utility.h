@@ -76,10 +76,11 @@ bool RelationshipsWindowIsOpen(platform::Windows::HWND main_window);
 bool ObjectIsOpen(com::Dispatch& access_app, std::int32_t object_type, const std::string& name);
 // The name with every character that is neither a digit nor a letter made "_".
 std::string MapControlName(const std::string& name);
-// Sets the sounds of the five message-box events (comma-separated, in the
-// order .Default, SystemQuestion, SystemExclamation, SystemHand,
-// SystemAsterisk) and returns the sounds they had.
-std::string SetMsgBoxSound(const std::string& sounds);
+// Sets the sounds of the five message-box events (in the order .Default,
+// SystemQuestion, SystemExclamation, SystemHand, SystemAsterisk; an event
+// without a sound given gets none) and returns the sounds they had, each
+// value whole.
+std::vector<std::string> SetMsgBoxSound(const std::vector<std::string>& sounds);
 // The computer-based-training hook that keeps Access's pop-up windows out of
 // the way: a pop-up being created is told to take its default button, and
 // any other window is refused activation.

@@ -113,10 +113,8 @@ std::string MapControlName(const std::string& name) {
   });
 }
 
-std::string SetMsgBoxSound(const std::string& sounds) {
+std::vector<std::string> SetMsgBoxSound(const std::vector<std::string>& sounds) {
   return vxhandler::Guard("Utility", "SetMsgBoxSound", [&] {
-    const std::vector<std::string> parts =
-        sounds.empty() ? std::vector<std::string>{} : com::Split(sounds, ",");
     std::vector<std::string> old;
     for (std::size_t i = 0; i < std::size(kSoundEvents); ++i) {
       host::RegistryKey key;
@@ -125,10 +123,10 @@ std::string SetMsgBoxSound(const std::string& sounds) {
       key.SetAccess(host::RegistryKey::kRead);
       old.push_back(com::CStr(key.ReadValue("", com::Variant(""))));
       key.SetAccess(host::RegistryKey::kWrite);
-      key.WriteValue("", com::Variant(i < parts.size() ? parts[i] : std::string()), 0);
+      key.WriteValue("", com::Variant(i < sounds.size() ? sounds[i] : std::string()), 0);
       key.SetAccess(host::RegistryKey::kClosed);
     }
-    return com::Join(old, ",");
+    return old;
   });
 }
 

@@ -118,17 +118,20 @@ TEST_F(UtilityEnvironment, MapControlName) {
 TEST_F(UtilityEnvironment, MessageBoxSoundsRoundTrip) {
   const std::string key = "HKEY_CURRENT_USER\\AppEvents\\Schemes\\Apps\\.Default\\SystemHand\\.Current";
   machine.registry().CreateKey(key);
-  machine.registry().WriteValue(key, "", com::Variant("chord.wav"));
-  const std::string previous = Utility::SetMsgBoxSound("a.wav,b.wav,c.wav");
-  EXPECT_EQ(previous, ",,,chord.wav,");
+  // A sound's path may hold a comma; it comes back whole.
+  const std::string chord = "C:\\Media\\Chord, soft.wav";
+  machine.registry().WriteValue(key, "", com::Variant(chord));
+  const auto previous = Utility::SetMsgBoxSound({"a.wav", "b.wav", "c.wav"});
+  EXPECT_EQ(previous, (std::vector<std::string>{"", "", "", chord, ""}));
   EXPECT_EQ(com::CStr(*machine.registry().ReadValue(key, "")), "");
-  EXPECT_EQ(Utility::SetMsgBoxSound(previous), "a.wav,b.wav,c.wav,,");
-  EXPECT_EQ(com::CStr(*machine.registry().ReadValue(key, "")), "chord.wav");
+  EXPECT_EQ(Utility::SetMsgBoxSound(previous),
+            (std::vector<std::string>{"a.wav", "b.wav", "c.wav", "", ""}));
+  EXPECT_EQ(com::CStr(*machine.registry().ReadValue(key, "")), chord);
   {
     shared::SilentMessageBoxes quiet;
     EXPECT_EQ(com::CStr(*machine.registry().ReadValue(key, "")), "");
   }
-  EXPECT_EQ(com::CStr(*machine.registry().ReadValue(key, "")), "chord.wav");
+  EXPECT_EQ(com::CStr(*machine.registry().ReadValue(key, "")), chord);
 }
 
 TEST_F(UtilityEnvironment, TheHookLetsPopupsTakeTheirDefaultButtonAndRefusesOthers) {
