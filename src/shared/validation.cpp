@@ -7,9 +7,11 @@
 namespace validation {
 namespace {
 
-// A string is shown in double quotes, anything else by its text form.
+// A string is shown in double quotes, Null as Null, anything else by its
+// text form.
 std::string ValueText(const com::Variant& value) {
   if (value.IsString()) return "\"" + value.AsString() + "\"";
+  if (value.IsNull()) return "Null";
   if (value.IsObject()) return com::TypeName(value);
   return com::CStr(value);
 }
