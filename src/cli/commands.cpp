@@ -123,9 +123,10 @@ void PrintSummary(std::ostream& out, const ReplaceCounts& counts, bool dry_run) 
   }
 }
 
-// Text that could not be searched makes the whole run count as partly failed.
+// Text that could not be searched, or an object the driver had to leave
+// out, makes the whole run count as partly failed.
 int Outcome(const engine::SearchEngine& engine, int code) {
-  return engine.SearchFailed() ? kSomeFailed : code;
+  return engine.SearchFailed() || engine.DriverProblems().Count() > 0 ? kSomeFailed : code;
 }
 
 int Search(engine::SearchEngine& engine, const Options& o, Console& console) {
@@ -186,7 +187,8 @@ int RunOnProject(const Options& o, Console& console) {
   if (o.command == "list") {
     CheckCollections(engine, {o.arguments[1]});
     PrintObjects(console.out, engine.List(o.arguments[1]), o.json);
-    return kFound;
+    PrintProblems(o.json ? console.err : console.out, engine);
+    return Outcome(engine, kFound);
   }
   if (o.command == "show") {
     CheckCollections(engine, {o.arguments[1]});

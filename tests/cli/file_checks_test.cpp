@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "sim/jet/sqlite_connection.h"
 #include "support/command_line.h"
 #include "support/temp_dir.h"
 
@@ -55,6 +56,25 @@ TEST_F(FileChecksTest, AReadOnlyFileOrBackupFolderIsRefusedBeforeTheScan) {
   ExpectRefused(Run("replace '" + db_ + "' CustomerID ClientID --yes"), "folder is read-only");
   fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
   EXPECT_EQ(ReadFile(db_), before);
+}
+
+TEST_F(FileChecksTest, AnObjectThatCannotBeListedIsLeftOutAndTheRestSearched) {
+  {
+    sim::jet::SqliteConnection db(db_, sim::jet::SqliteConnection::Mode::ReadWrite);
+    db.Execute("UPDATE jet_objects SET name = 'Customer' || char(9) || 'Notes' "
+               "WHERE name = 'CustomerNotes'");
+    db.Execute("UPDATE jet_objects SET date_update = 1e20 WHERE name = 'qryCustomerOrders'");
+  }
+  const CommandResult r = Run("search '" + db_ + "' CustomerID --only Tables,Queries");
+  EXPECT_EQ(r.code, 3);
+  EXPECT_NE(r.out.find("Tables/CustomerArchive/"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("Queries/qryOrdersPerCustomer/"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("The object 'Customer\\tNotes' is left out of the list: its name holds a "
+                       "tab or a line break."),
+            std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("The object 'qryCustomerOrders' is left out of the list:"), std::string::npos)
+      << r.out;
 }
 
 }  // namespace

@@ -71,10 +71,12 @@ std::string CollectionBase::DocumentObjectList(const DocumentListing& listing) c
       auto documents = RefreshedDocuments(database, listing.container);
       for (std::int32_t i = 0; i < documents->Count(); ++i) {
         auto document = documents->Item(i);
-        const auto permissions =
-            GetDesignPermissions(*document, p, listing.read_mask, listing.write_mask, *document);
-        list.Add(document->Name(), listing.type_code, "", permissions.read, permissions.write,
-                 true, false);
+        list.Each(listing.container, document->Name(), [&] {
+          const auto permissions =
+              GetDesignPermissions(*document, p, listing.read_mask, listing.write_mask, *document);
+          list.Add(document->Name(), listing.type_code, "", permissions.read, permissions.write,
+                   true, false);
+        });
       }
     });
   ObjectList list;

@@ -6,6 +6,7 @@
 // joined by CR LF, with nothing before the first or after the last.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,8 +14,15 @@ namespace objects {
 
 class ObjectList {
  public:
+  // A name holding a tab or a line break cannot be listed: the object is
+  // left out and reported to the problem log instead of breaking the list.
   void Add(const std::string& name, std::int32_t type_code, const std::string& stamp, bool read,
            bool write, bool flag6, bool flag7);
+  // Lists one object: an object whose line cannot be made (a damaged
+  // definition, a date Access cannot hold) is left out and reported to the
+  // problem log under the collection, and the rest of the list goes on.
+  void Each(const std::string& collection, const std::string& name,
+            const std::function<void()>& add_line);
   const std::string& Text() const { return text_; }
 
  private:

@@ -47,12 +47,14 @@ std::string Queries::ICollection_EnumObjects() {
         auto query = query_defs->Item(i);
         const std::string name = query->Name();
         if (com::StartsWithNoCase(name, "~sq_")) continue;
-        const std::int32_t code = TypeCode(query->Type() & 240);
-        auto document = documents->Item(name);
-        const auto permissions =
-            GetDesignPermissions(*document, project, kReadDesignMask, kWriteDesignMask, *query);
-        list.Add(name, code, com::FormatStamp(document->LastUpdated()) + option, permissions.read,
-                 permissions.write, false, false);
+        list.Each(kClass, name, [&] {
+          const std::int32_t code = TypeCode(query->Type() & 240);
+          auto document = documents->Item(name);
+          const auto permissions =
+              GetDesignPermissions(*document, project, kReadDesignMask, kWriteDesignMask, *query);
+          list.Add(name, code, com::FormatStamp(document->LastUpdated()) + option,
+                   permissions.read, permissions.write, false, false);
+        });
       }
     });
   });

@@ -44,14 +44,16 @@ std::string Relationships::ICollection_EnumObjects() {
       for (std::int32_t i = 0; i < relations->Count(); ++i) {
         auto relation = relations->Item(i);
         if (!IsListed(*relation)) continue;
-        auto own = relationships->Item(relation->Name());
-        const auto permissions =
-            GetDesignPermissions(*own, project, kReadDesignMask, kWriteDesignMask, database);
-        list.Add(relation->Name(), kRelationshipCode,
-                 stamp(*relationships, relation->Name()) + "." +
-                     stamp(*tables, relation->Table()) + "." +
-                     stamp(*tables, relation->ForeignTable()),
-                 permissions.read, permissions.write, false, false);
+        list.Each(kClass, relation->Name(), [&] {
+          auto own = relationships->Item(relation->Name());
+          const auto permissions =
+              GetDesignPermissions(*own, project, kReadDesignMask, kWriteDesignMask, database);
+          list.Add(relation->Name(), kRelationshipCode,
+                   stamp(*relationships, relation->Name()) + "." +
+                       stamp(*tables, relation->Table()) + "." +
+                       stamp(*tables, relation->ForeignTable()),
+                   permissions.read, permissions.write, false, false);
+        });
       }
     });
   });

@@ -51,14 +51,16 @@ std::string Tables::ICollection_EnumObjects() {
         auto table = table_defs->Item(i);
         const std::string name = table->Name();
         if (!IsListed(name)) continue;
-        const std::string connect = table->Connect();
-        const auto [code, linked_to_access] = TypeCode(connect);
-        auto document = documents->Item(name);
-        std::string stamp = com::FormatStamp(document->LastUpdated());
-        if (!connect.empty()) stamp += project.ExcludeLinkedTableFields() ? "1" : "0";
-        const auto permissions = GetDesignPermissions(*document, project, kReadDesignMask,
-                                                      kWriteDesignMask, database);
-        list.Add(name, code, stamp, permissions.read, permissions.write, false, linked_to_access);
+        list.Each(kClass, name, [&] {
+          const std::string connect = table->Connect();
+          const auto [code, linked_to_access] = TypeCode(connect);
+          auto document = documents->Item(name);
+          std::string stamp = com::FormatStamp(document->LastUpdated());
+          if (!connect.empty()) stamp += project.ExcludeLinkedTableFields() ? "1" : "0";
+          const auto permissions = GetDesignPermissions(*document, project, kReadDesignMask,
+                                                        kWriteDesignMask, database);
+          list.Add(name, code, stamp, permissions.read, permissions.write, false, linked_to_access);
+        });
       }
     });
   });
