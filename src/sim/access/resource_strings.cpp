@@ -26,12 +26,18 @@ const std::map<std::uint32_t, std::string>& Strings() {
       {kTransferTypes, "Import;Export;Link"},
       // In the order of the acSpreadsheetType values. The type stored as 1
       // (Lotus WKS, from earlier versions) could not be confirmed for Access
-      // 2000; it keeps its place so that the later numbers stay right.
+      // 2000; it keeps its place so that the later numbers stay right. The
+      // positions follow the documented acSpreadsheetType values, but the
+      // wording of the choices (e.g. "Microsoft Excel 5-7", "Microsoft Excel
+      // 8-9") could not be confirmed: the documentation names only the
+      // constants.
       {kSpreadsheetTypes,
        "Microsoft Excel 3;Lotus WKS;Lotus WK1;Lotus WK3;Lotus WJ2 - Japanese version only;"
        "Microsoft Excel 5-7;Microsoft Excel 4;Lotus WK4;Microsoft Excel 8-9"},
       // In the order of the acTextTransferType values (acImportDelim 0 to
-      // acLinkHTML 9).
+      // acLinkHTML 9). "Export Word for Windows Merge" (4) could not be
+      // confirmed for Access 2000: later documentation calls it "Export
+      // Microsoft Word Merge".
       {kTextTransferTypes,
        "Import Delimited;Import Fixed Width;Export Delimited;Export Fixed Width;"
        "Export Word for Windows Merge;Link Delimited;Link Fixed Width;Import HTML;Export HTML;"
