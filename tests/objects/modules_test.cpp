@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "com/text.h"
 #include "driver/project.h"
 #include "objects/code/module.h"
@@ -80,6 +82,18 @@ TEST_F(ModulesTest, ListsTheStandardAndClassModules) {
   EXPECT_TRUE(list.contains("Utilities"));
   EXPECT_EQ(project_->IProject_GetCollection("Modules")->ICollection_EnumObjectCommands("x"),
             "&Design\t26\tFalse\tOpen the module in design view.");
+}
+
+TEST_F(ModulesTest, AnAccessProjectListsWhatAccessLists) {
+  project_->IProject_Deactivate();
+  std::filesystem::copy_file(Sales(), temp.File("Sales.adp"));
+  project_ = NewProject(Parameters(temp.File("Sales.adp"), {{"ProjectType", "Project"}}));
+  project_->IProject_EnumCollections();
+  const auto list = testing_support::ParseObjectList(
+      project_->IProject_GetCollection("Modules")->ICollection_EnumObjects());
+  ASSERT_EQ(list.size(), 3u);
+  EXPECT_EQ(list.at("basCustomers"), (std::vector<std::string>{"basCustomers", "6", "", "1", "1",
+                                                               "1", "0"}));
 }
 
 TEST_F(ModulesTest, SplitsTheCodeIntoPiecesWithoutTheBlankLinesAbove) {
