@@ -11,6 +11,7 @@
 #include "cli/sample_application.h"
 #include "com/text.h"
 #include "engine/restore_point.h"
+#include "engine/run_claim.h"
 #include "engine/search_engine.h"
 #include "shared/utility.h"
 #include "shared/version.h"
@@ -163,6 +164,24 @@ int Search(engine::SearchEngine& engine, const Options& o, Console& console) {
   return Outcome(engine, counts.not_replaced > 0 ? kSomeFailed : kFound);
 }
 
+// A replace has the file alone; other commands share it and wait a few
+// seconds for a replace to end. Whoever finds the copy a replace leaves only
+// while it runs puts the file back from it: that run did not finish.
+std::unique_ptr<engine::RunClaim> ClaimDatabase(const std::string& database, const Options& o,
+                                                Console& console) {
+  if (!fs::is_regular_file(database)) return nullptr;
+  constexpr std::uint32_t kWaitForReplaceMs = 5000;
+  const bool writes = o.command == "replace" && !o.dry_run;
+  return std::make_unique<engine::RunClaim>(
+      database, engine::RunClaim::FileFor((fs::path(StateFolder()) / "claims").string(), database),
+      writes ? engine::RunClaim::Kind::Exclusive : engine::RunClaim::Kind::Shared,
+      kWaitForReplaceMs, [&] {
+        if (engine::RestorePoint::RecoverUnfinished(database))
+          console.err << "quillnet: a replace of " << database
+                      << " did not finish; the database was put back as it was before it\n";
+      });
+}
+
 int RunOnProject(const Options& o, Console& console) {
   DefaultMachine machine;
   if (o.command == "sample") {
@@ -176,6 +195,7 @@ int RunOnProject(const Options& o, Console& console) {
   Utility::Main();
   const engine::ProjectOptions project = ProjectOptionsOf(o, machine.Workgroup());
   Validate(project);
+  const auto claim = ClaimDatabase(project.database, o, console);
   CheckWritable(o);
   if (o.command == "search" || o.command == "replace")
     engine::Matcher(o.arguments[1], MatchOptionsOf(o));  // a bad expression stops us early

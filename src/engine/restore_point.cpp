@@ -13,13 +13,24 @@ constexpr const char* kCopySuffix = ".quillnet-undo";
 
 }  // namespace
 
+// A copy is written whole under a passing name and then given its own in
+// one step, so that a copy found under its name is always complete.
 std::string CopyBeside(const std::string& file, const std::string& suffix) {
+  const std::string partial = file + suffix + ".partial";
+  std::error_code error;
+  fs::copy_file(file, partial, fs::copy_options::overwrite_existing, error);
+  if (error) com::Raise(75, "Cannot copy " + file + " to " + partial + ": " + error.message());
   for (int n = 1;; ++n) {
     const std::string copy = file + suffix + (n == 1 ? "" : "." + std::to_string(n));
-    std::error_code error;
-    if (fs::copy_file(file, copy, fs::copy_options::none, error)) return copy;
-    if (error != std::errc::file_exists)
+    fs::create_hard_link(partial, copy, error);
+    if (!error) {
+      fs::remove(partial, error);
+      return copy;
+    }
+    if (error != std::errc::file_exists) {
+      fs::remove(partial, error);
       com::Raise(75, "Cannot copy " + file + " to " + copy + ": " + error.message());
+    }
   }
 }
 
@@ -32,6 +43,20 @@ RestorePoint::~RestorePoint() {
     std::error_code ignored;
     fs::remove(c.copy, ignored);
   }
+}
+
+bool RestorePoint::RecoverUnfinished(const std::string& file) {
+  const std::string copy = file + kCopySuffix;
+  std::error_code error;
+  if (!fs::exists(copy, error)) return false;
+  const std::string partial = file + kCopySuffix + ".back";
+  fs::copy_file(copy, partial, fs::copy_options::overwrite_existing, error);
+  if (!error) fs::rename(partial, file, error);
+  if (error)
+    com::Raise(75, "A replace of " + file + " did not finish and the file cannot be put back (" +
+                       error.message() + "): its copy from before that run is " + copy);
+  fs::remove(copy, error);
+  return true;
 }
 
 void RestorePoint::Restore() {

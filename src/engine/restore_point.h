@@ -27,6 +27,11 @@ class RestorePoint {
   // the error names both.
   void Restore();
 
+  // A run that was ended before it finished (killed, a power cut) leaves its
+  // copy: this puts the file back from it and removes it, and says whether
+  // there was one. Only while no run holds the file (see RunClaim).
+  static bool RecoverUnfinished(const std::string& file);
+
  private:
   struct Copy {
     std::string file;

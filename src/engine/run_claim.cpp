@@ -1,0 +1,91 @@
+#include "engine/run_claim.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <sstream>
+#include <string>
+
+#include "com/error.h"
+#include "platform/system.h"
+
+namespace engine {
+namespace {
+
+constexpr std::int32_t kPermissionDenied = 70;
+constexpr std::uint32_t kPollMs = 100;
+
+std::string Holder(int fd) {
+  char text[128] = {};
+  const auto read = pread(fd, text, sizeof text - 1, 0);
+  return read > 0 ? std::string(text, static_cast<std::size_t>(read)) : std::string();
+}
+
+void Describe(int fd, const std::string& what) {
+  const std::string text = what + "\n";
+  if (ftruncate(fd, 0) == 0) (void)pwrite(fd, text.data(), text.size(), 0);
+}
+
+}  // namespace
+
+RunClaim::RunClaim(const std::string& database, const std::string& claim_file, Kind kind,
+                   std::uint32_t wait_ms, const std::function<void()>& while_alone) {
+  std::error_code ignored;
+  std::filesystem::create_directories(std::filesystem::path(claim_file).parent_path(), ignored);
+  fd_ = open(claim_file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  if (fd_ < 0)
+    com::Raise(kPermissionDenied, "Cannot claim " + database + ": " + claim_file + " cannot be made.");
+  // Alone first, when nobody else holds the file; a reader that finds other
+  // readers joins them, and waits only for a replace.
+  if (flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+    Describe(fd_, (kind == Kind::Exclusive ? "a replace by process " : "a reading run by process ") +
+                      std::to_string(getpid()));
+    try {
+      while_alone();
+    } catch (...) {
+      Release();
+      throw;
+    }
+    if (kind == Kind::Shared) flock(fd_, LOCK_SH);
+    return;
+  }
+  if (kind == Kind::Exclusive) Refuse(database, " Only one replace may run at a time.");
+  auto& clock = platform::System::Current().clock();
+  const std::uint32_t start = clock.GetTickCount();
+  while (flock(fd_, LOCK_SH | LOCK_NB) != 0) {
+    if (clock.GetTickCount() - start >= wait_ms)
+      Refuse(database, " Try again when the replace has finished.");
+    clock.Sleep(kPollMs);
+  }
+}
+
+void RunClaim::Refuse(const std::string& database, const std::string& advice) {
+  const std::string holder = Holder(fd_);
+  Release();
+  com::Raise(kPermissionDenied,
+             "Another quillnet run is using " + database +
+                 (holder.empty() ? std::string(".")
+                                 : " (" + holder.substr(0, holder.find('\n')) + ").") +
+                 advice);
+}
+
+RunClaim::~RunClaim() { Release(); }
+
+std::string RunClaim::FileFor(const std::string& folder, const std::string& database) {
+  std::ostringstream name;
+  name << std::hex << std::hash<std::string>{}(database) << ".claim";
+  return (std::filesystem::path(folder) / name.str()).string();
+}
+
+void RunClaim::Release() {
+  if (fd_ < 0) return;
+  flock(fd_, LOCK_UN);
+  close(fd_);
+  fd_ = -1;
+}
+
+}  // namespace engine
