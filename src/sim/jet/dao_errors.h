@@ -32,6 +32,7 @@ inline constexpr std::int32_t kDaoFieldTooSmall = 3163;
 inline constexpr std::int32_t kDaoFieldDefinedTwice = 3191;
 inline constexpr std::int32_t kDaoLocked = 3218;
 inline constexpr std::int32_t kDaoInvalidOperation = 3219;
+inline constexpr std::int32_t kDaoNotSupported = 3251;
 inline constexpr std::int32_t kDaoNoFieldDefined = 3264;
 inline constexpr std::int32_t kDaoItemNotFound = 3265;
 inline constexpr std::int32_t kDaoPropertyFixedInCollection = 3268;

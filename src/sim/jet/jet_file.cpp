@@ -239,6 +239,17 @@ std::int32_t JetFile::DocumentType(const std::string& container) {
   RaiseDao(kDaoItemNotFound);
 }
 
+void JetFile::SetDocumentsUnreadable(SqliteConnection& db, const std::string& real_file) {
+  db.Prepare("INSERT OR REPLACE INTO jet_file VALUES ('documents_unreadable', ?1)")
+      .BindAll(real_file)
+      .Run();
+}
+
+std::string JetFile::UnreadableDocumentsSource(SqliteConnection& db) {
+  auto statement = db.Prepare("SELECT value FROM jet_file WHERE key = 'documents_unreadable'");
+  return statement.Step() ? statement.Text(0) : "";
+}
+
 std::string JetFile::Password(SqliteConnection& db) {
   auto statement = db.Prepare("SELECT value FROM jet_file WHERE key = 'password'");
   return statement.Step() ? statement.Text(0) : "";

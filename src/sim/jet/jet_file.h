@@ -40,6 +40,15 @@ class JetFile {
   // 3219 for "Tables", whose documents are tables and queries.
   static std::int32_t DocumentType(const std::string& container);
 
+  // A database read from a real Access file holds no forms, reports, macros,
+  // modules or data access pages: Access keeps them in that file in a binary
+  // form of its own, which is not read. Their containers then refuse to list
+  // them, naming the file.
+  static void SetDocumentsUnreadable(SqliteConnection& db, const std::string& real_file);
+  // The real file whose documents could not be read; empty for a database
+  // that holds its own.
+  static std::string UnreadableDocumentsSource(SqliteConnection& db);
+
   static std::string Password(SqliteConnection& db);
   static void SetPassword(SqliteConnection& db, const std::string& password);
 };

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "jetfile/mdb_file.h"
+#include "jetfile/real_file_store.h"
 #include "sim/jet/connect_string.h"
 #include "sim/jet/dao_errors.h"
 #include "sim/jet/database.h"
@@ -52,7 +54,11 @@ std::shared_ptr<dao::Database> Workspace::OpenDatabase(const std::string& path, 
   if (!std::filesystem::is_regular_file(path, error)) RaiseDao(kDaoFileNotFound, path);
   auto lease =
       std::make_unique<SessionLease>(environment_.sessions, path, environment_.computer, exclusive);
-  auto db = JetFile::Open(path, read_only || !IsWritable(path));
+  // A real Access file is read whole into a database of this program's own
+  // format, which DAO opens read-only in its place.
+  auto db = jetfile::MdbFile::LooksLikeAccessFile(path)
+                ? jetfile::RealFileStore::OpenReadOnly(path)
+                : JetFile::Open(path, read_only || !IsWritable(path));
   const std::string password = JetFile::Password(*db);
   if (!password.empty() && ConnectString(connect).Value("PWD") != password)
     RaiseDao(kDaoBadPassword);
