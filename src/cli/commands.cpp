@@ -7,6 +7,7 @@
 #include "cli/document_commands.h"
 #include "cli/file_checks.h"
 #include "cli/options.h"
+#include "cli/real_files.h"
 #include "cli/report.h"
 #include "cli/sample_application.h"
 #include "com/text.h"
@@ -190,6 +191,8 @@ int RunOnProject(const Options& o, Console& console) {
                 << front_end << '\n';
     return kFound;
   }
+  CheckRealFile(o);
+  if (o.command == "convert") return Convert(o, console);
   if (o.command == "import") return Import(o, console);
   if (o.command == "export") return Export(o, console);
   Utility::Main();

@@ -17,6 +17,9 @@ const char* const kUsage =
     "  quillnet import DIR DB                   load the forms, reports, macros and modules of\n"
     "                                           a source-control folder into DB\n"
     "  quillnet export DB DIR                   write them out into DIR\n"
+    "  quillnet convert REAL.mdb OUT.mdb        copy a real Access file's tables, queries,\n"
+    "                                           relationships and import specifications\n"
+    "                                           into a new database in this program's format\n"
     "options: --regex --match-case --whole-word --only COLL[,COLL...] --json\n"
     "         --project --password P --workgroup F --user U --user-password P\n"
     "         --include-query-fields --include-linked-table-fields\n";
@@ -25,7 +28,7 @@ namespace {
 
 const std::map<std::string, std::size_t> kArgumentCounts = {
     {"sample", 1}, {"collections", 1}, {"list", 2}, {"show", 3}, {"search", 2}, {"replace", 3},
-    {"import", 2}, {"export", 2}};
+    {"import", 2}, {"export", 2}, {"convert", 2}};
 
 bool Flag(const std::string& arg, Options& o) {
   static const std::map<std::string, bool Options::*> flags = {
