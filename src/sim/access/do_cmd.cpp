@@ -8,10 +8,6 @@ namespace sim::access {
 namespace {
 
 constexpr std::int32_t kDefault = -1;  // acDefault: the active window
-// AcCloseSave. acSavePrompt, the default, and acSaveNo close a module without
-// saving it: Access ignores acSavePrompt for modules.
-constexpr std::int32_t kSavePrompt = 0;
-constexpr std::int32_t kSaveYes = 1;
 
 // Runs an action on the open database's windows.
 template <class Work>
@@ -22,7 +18,7 @@ com::Variant Act(const DoCmd& self, const std::string& action, Work work) {
 }
 
 // DoCmd.Open<Kind>(Name, View, ...): the view is the second argument; a
-// form's window mode is the sixth.
+// form's window mode is the sixth, a report's the fifth.
 com::Member Opener(std::string action, std::int32_t object_type,
                    std::size_t window_mode_position = 0) {
   return Method<DoCmd>(action, [action, object_type, window_mode_position](DoCmd& self, Args args) {
@@ -44,7 +40,7 @@ const com::TypeInfo& DoCmd::Members() const {
           .Custom(Opener("OpenTable", msaccess::acTable))
           .Custom(Opener("OpenQuery", msaccess::acQuery))
           .Custom(Opener("OpenForm", msaccess::acForm, 5))
-          .Custom(Opener("OpenReport", msaccess::acReport))
+          .Custom(Opener("OpenReport", msaccess::acReport, 4))
           .Custom(Opener("OpenDataAccessPage", msaccess::acDataAccessPage))
           .Custom(Method<DoCmd>("OpenModule", [](DoCmd& self, Args args) {
             return Act(self, "OpenModule", [&](DocumentWindows& documents) {
@@ -55,8 +51,8 @@ const com::TypeInfo& DoCmd::Members() const {
             return Act(self, "Close", [&](DocumentWindows& documents) {
               const std::int32_t type = LongArg(args, 0, kDefault);
               if (type == kDefault) return documents.CloseActive();
-              documents.Close(type, com::CStr(Required(args, 1)),
-                              LongArg(args, 2, kSavePrompt) == kSaveYes);
+              // Access ignores acSavePrompt for modules: it closes them unsaved.
+              documents.Close(type, com::CStr(Required(args, 1)), LongArg(args, 2, kSavePrompt));
             });
           }))
           .Custom(Method<DoCmd>("Rename", [](DoCmd& self, Args args) {

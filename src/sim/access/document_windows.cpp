@@ -5,6 +5,7 @@
 #include "com/text.h"
 #include "platform/access.h"
 #include "sim/access/access_errors.h"
+#include "sim/access/document_design.h"
 #include "sim/access/document_store.h"
 #include "sim/access/window_styles.h"
 
@@ -41,6 +42,14 @@ std::optional<std::pair<std::int32_t, std::string>> DocumentOfModule(const std::
   return std::nullopt;
 }
 
+std::string ModuleOfDocument(std::int32_t object_type, const std::string& name) {
+  return (object_type == msaccess::acForm ? "Form_" : "Report_") + name;
+}
+
+bool HasDesign(std::int32_t object_type) {
+  return object_type == msaccess::acForm || object_type == msaccess::acReport;
+}
+
 }  // namespace
 
 DocumentWindows::DocumentWindows(std::weak_ptr<Application> application,
@@ -51,6 +60,7 @@ DocumentWindows::DocumentWindows(std::weak_ptr<Application> application,
 }
 
 DocumentWindows::~DocumentWindows() {
+  for (const auto& design : designs_) design->Close();
   main_.CloseAll();
   editor_.Unload();
   file_->Close();
@@ -78,21 +88,28 @@ void DocumentWindows::Open(std::int32_t object_type, const std::string& name, st
   if (!stored) RaiseAccess(kind.missing_error, name);
   if (view < 0 || !ShowsInWindow(kind, *stored, view))
     RaiseAccess(kActionNotAvailable, OpenAction(kind));
-  main_.Show({object_type, *stored, view}, kind.window_class, Caption(kind, *stored, view),
-             ShowCommand(kind, window_mode));
+  const std::int32_t show = ShowCommand(kind, window_mode);
+  if (HasDesign(object_type)) OpenDesign(object_type, *stored);
+  main_.Show({object_type, *stored, view}, kind.window_class, Caption(kind, *stored, view), show);
 }
 
 void DocumentWindows::OpenModule(const std::string& name) {
-  const auto stored = file_->Find(msaccess::acModule, name);
-  if (!stored) RaiseAccess(kModuleNotFound, name);
-  if (editor_.FindModule(*stored)) return editor_.Open(*stored);
-  const auto document = DocumentStore(file_->Catalog()).Find(msaccess::acModule, *stored);
-  editor_.Open(*stored,
-               std::make_shared<CodeModule>(application_, *stored, document ? document->text : ""));
+  if (const auto stored = file_->Find(msaccess::acModule, name)) {
+    if (editor_.FindModule(*stored)) return editor_.Open(*stored);
+    const auto document = DocumentStore(file_->Catalog()).Find(msaccess::acModule, *stored);
+    return editor_.Open(
+        *stored, std::make_shared<CodeModule>(application_, *stored, document ? document->text : ""));
+  }
+  const auto code = DocumentCode(name);
+  if (!code) RaiseAccess(kModuleNotFound, name);
+  const auto owner = DocumentOfModule(name);
+  const std::string module = ModuleOfDocument(owner->first, *file_->Find(owner->first, owner->second));
+  if (editor_.FindModule(module)) return editor_.Open(module);
+  editor_.Open(module, std::make_shared<CodeModule>(application_, module, *code));
 }
 
 void DocumentWindows::OpenCodeWindow(const std::string& module) {
-  if (file_->Find(msaccess::acModule, module)) return OpenModule(module);
+  if (file_->Find(msaccess::acModule, module) || DocumentCode(module)) return OpenModule(module);
   const auto document = DocumentOfModule(module);
   if (!document || !file_->Find(document->first, document->second))
     RaiseAccess(kModuleNotFound, module);
@@ -105,18 +122,21 @@ void DocumentWindows::OpenRelationships() {
              styles::kShowNormal);
 }
 
-void DocumentWindows::Close(std::int32_t object_type, const std::string& name, bool save) {
-  if (object_type == msaccess::acModule) return CloseModule(name, save);
-  if (const auto* document = main_.Find(object_type, name)) main_.Close(document->handle);
+void DocumentWindows::Close(std::int32_t object_type, const std::string& name, std::int32_t save) {
+  if (save < kSavePrompt || save > kSaveNo) com::RaiseVb(5);
+  if (object_type == msaccess::acModule) return CloseModule(name, save == kSaveYes);
+  const auto* document = main_.Find(object_type, name);
+  if (document && !CloseDocument(document->handle, save)) RaiseAccess(kActionCanceled, "Close");
 }
 
 void DocumentWindows::CloseActive() {
-  if (const auto* active = main_.Active()) main_.Close(active->handle);
+  const auto* active = main_.Active();
+  if (active && !CloseDocument(active->handle, kSavePrompt)) RaiseAccess(kActionCanceled, "Close");
 }
 
 bool DocumentWindows::CloseWindow(HWND handle) {
   if (main_.FindWindow(handle)) {
-    main_.Close(handle);
+    CloseDocument(handle, kSavePrompt);
     return true;
   }
   const auto* code = editor_.FindHandle(handle);
@@ -152,8 +172,7 @@ std::vector<std::string> DocumentWindows::OpenNames(std::int32_t object_type) co
   std::vector<std::string> names;
   if (object_type == msaccess::acModule) {
     for (const auto& window : editor_.List())
-      if (window.type == CodeEditor::kCodeWindow && file_->Find(msaccess::acModule, window.module))
-        names.push_back(window.module);
+      if (window.type == CodeEditor::kCodeWindow && window.code) names.push_back(window.module);
     return names;
   }
   for (const auto& document : main_.Documents())
@@ -164,6 +183,28 @@ std::vector<std::string> DocumentWindows::OpenNames(std::int32_t object_type) co
 std::shared_ptr<CodeModule> DocumentWindows::ModuleCode(const std::string& name) const {
   const auto* window = editor_.FindModule(name);
   return window ? window->code : nullptr;
+}
+
+std::shared_ptr<DocumentDesign> DocumentWindows::Design(std::int32_t object_type,
+                                                        const std::string& name) const {
+  for (const auto& design : designs_)
+    if (design->ObjectType() == object_type && com::EqualsNoCase(design->DocumentName(), name))
+      return design;
+  return nullptr;
+}
+
+std::int32_t DocumentWindows::View(std::int32_t object_type, const std::string& name) const {
+  const auto* document = main_.Find(object_type, name);
+  return document ? document->view : msaccess::acViewDesign;
+}
+
+bool DocumentWindows::Shown(std::int32_t object_type, const std::string& name) const {
+  const auto* document = main_.Find(object_type, name);
+  return document && main_.IsShown(document->handle);
+}
+
+void DocumentWindows::Show(std::int32_t object_type, const std::string& name, bool shown) {
+  if (const auto* document = main_.Find(object_type, name)) main_.SetShown(document->handle, shown);
 }
 
 std::string DocumentWindows::Caption(const DocumentKind& kind, const std::string& name,
@@ -194,7 +235,13 @@ bool DocumentWindows::DatabaseFlag(const std::string& property) const {
 void DocumentWindows::CloseModule(const std::string& name, bool save) {
   const auto* window = editor_.FindModule(name);
   if (!window) return;
-  if (save && window->code && window->code->Changed()) SaveModule(window->module, *window->code);
+  if (save && window->code && window->code->Changed()) {
+    if (file_->Find(msaccess::acModule, window->module)) {
+      SaveModule(window->module, *window->code);
+    } else {
+      SaveDocumentCode(window->module, window->code->Text());
+    }
+  }
   editor_.Close(window->id);
 }
 
@@ -208,6 +255,69 @@ void DocumentWindows::SaveModule(const std::string& name, const CodeModule& code
   document.source.reset();
   document.layout.code_source.reset();
   store.Put(document);
+}
+
+void DocumentWindows::OpenDesign(std::int32_t object_type, const std::string& name) {
+  if (Design(object_type, name)) return;
+  if (const auto document = DocumentStore(file_->Catalog()).Find(object_type, name))
+    designs_.push_back(DocumentDesign::Open(application_, *document));
+}
+
+bool DocumentWindows::CloseDocument(HWND handle, std::int32_t save) {
+  const auto* document = main_.FindWindow(handle);
+  if (const auto design = document ? Design(document->type, document->name) : nullptr) {
+    if (!Settle(*design, save)) return false;
+    design->Close();
+    std::erase(designs_, design);
+  }
+  main_.Close(handle);
+  return true;
+}
+
+bool DocumentWindows::Settle(const DocumentDesign& design, std::int32_t save) {
+  const auto stored = DocumentStore(file_->Catalog()).Find(design.ObjectType(), design.DocumentName());
+  if (!stored || stored->text == design.Text()) return true;
+  if (save == kSavePrompt) {
+    const auto answer = main_.AskYesNoCancel("Do you want to save changes to the design of " +
+                                             DocumentWord(design.ObjectType()) + " '" +
+                                             design.DocumentName() + "'?");
+    if (answer == MainWindow::Answer::Cancel) return false;
+    save = answer == MainWindow::Answer::Yes ? kSaveYes : kSaveNo;
+  }
+  if (save == kSaveYes) SaveDesign(design);
+  return true;
+}
+
+// The module in the design is the one the file keeps, so the bytes the
+// module's file came from still match it.
+void DocumentWindows::SaveDesign(const DocumentDesign& design) {
+  DocumentStore store(file_->Catalog());
+  auto document = store.Find(design.ObjectType(), design.DocumentName());
+  document->text = design.Text();
+  document->source.reset();
+  store.Put(*document);
+}
+
+std::optional<std::string> DocumentWindows::DocumentCode(const std::string& module) const {
+  const auto owner = DocumentOfModule(module);
+  if (!owner) return std::nullopt;
+  const auto document = DocumentStore(file_->Catalog()).Find(owner->first, owner->second);
+  if (!document) return std::nullopt;
+  return DocumentText::Parse(document->text, owner->first).Code();
+}
+
+void DocumentWindows::SaveDocumentCode(const std::string& module, const std::string& code) {
+  const auto owner = DocumentOfModule(module);
+  DocumentStore store(file_->Catalog());
+  auto document = store.Find(owner->first, owner->second);
+  if (!document) return;
+  DocumentText text = DocumentText::Parse(document->text, owner->first);
+  text.SetCode(code);
+  document->text = text.Render();
+  document->source.reset();
+  document->layout.code_source.reset();
+  store.Put(*document);
+  if (const auto design = Design(owner->first, owner->second)) design->SetCode(code);
 }
 
 }  // namespace sim::access

@@ -1,11 +1,31 @@
 #include "sim/access/main_window.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "com/text.h"
 #include "sim/access/window_styles.h"
 
 namespace sim::access {
+namespace {
+
+constexpr std::int32_t kEnterKey = 13;
+constexpr std::int32_t kEscapeKey = 27;
+
+// The answer a message posted to a Yes/No/Cancel dialog gives.
+std::optional<MainWindow::Answer> AnswerOf(const Windows::PostedMessage& message) {
+  if (message.message == platform::Windows::WM_CLOSE) return MainWindow::Answer::Cancel;
+  if (message.message != platform::Windows::WM_KEYDOWN) return std::nullopt;
+  switch (message.wparam) {
+    case kEnterKey:
+    case 'Y': return MainWindow::Answer::Yes;
+    case 'N': return MainWindow::Answer::No;
+    case kEscapeKey: return MainWindow::Answer::Cancel;
+    default: return std::nullopt;
+  }
+}
+
+}  // namespace
 
 MainWindow::MainWindow(Windows& windows)
     : windows_(windows),
@@ -84,6 +104,30 @@ bool MainWindow::CloseDialog(HWND handle) {
   if (std::erase(dialogs_, handle) == 0) return false;
   windows_.Destroy(handle);
   return true;
+}
+
+MainWindow::Answer MainWindow::AskYesNoCancel(const std::string& question) {
+  const std::size_t earlier = windows_.Posted().size();
+  const HWND dialog = windows_.Create("#32770", "Microsoft Access", 0, styles::kDialog, main_);
+  constexpr std::int32_t kControl = styles::kChild | styles::kVisible;
+  windows_.Create("Static", question, dialog, kControl);
+  for (const char* button : {"&Yes", "&No", "Cancel"}) windows_.Create("Button", button, dialog, kControl);
+  windows_.Activate(dialog);
+  std::optional<Answer> answer;
+  const auto& posted = windows_.Posted();
+  for (std::size_t i = earlier; i < posted.size() && !answer; ++i)
+    if (posted[i].window == dialog) answer = AnswerOf(posted[i]);
+  windows_.Destroy(dialog);
+  return answer.value_or(Answer::Cancel);
+}
+
+bool MainWindow::IsShown(HWND handle) const {
+  const auto* window = windows_.Find(handle);
+  return window && window->visible;
+}
+
+void MainWindow::SetShown(HWND handle, bool shown) {
+  windows_.ShowWindow(handle, shown ? styles::kShowNormal : styles::kHide);
 }
 
 MainWindow::Document* MainWindow::Get(HWND handle) {

@@ -52,6 +52,19 @@ class MainWindow {
   HWND OpenDialog(const std::string& caption);
   bool CloseDialog(HWND handle);
 
+  // Access's question with the buttons Yes (the default), No and Cancel, in
+  // a modal dialog ("#32770", captioned "Microsoft Access") owned by the main
+  // window; the CBT hooks see it made and activated. Nobody sits at the
+  // simulated machine: the dialog takes the first answer posted to it while
+  // it opens, as a hook that presses Enter for every dialog does (WM_KEYDOWN
+  // with Enter or "Y": Yes, "N": No, Esc: Cancel; WM_CLOSE: Cancel). A
+  // dialog that got no answer is dismissed, which is Cancel.
+  enum class Answer { Yes, No, Cancel };
+  Answer AskYesNoCancel(const std::string& question);
+
+  bool IsShown(HWND handle) const;
+  void SetShown(HWND handle, bool shown);
+
  private:
   Document* Get(HWND handle);
 

@@ -4,6 +4,7 @@
 #include "sim/access/access_errors.h"
 #include "sim/access/access_object.h"
 #include "sim/access/application.h"
+#include "sim/access/document_design.h"
 #include "sim/access/item_lookup.h"
 
 namespace sim::access {
@@ -35,8 +36,9 @@ std::int32_t OpenDocuments::Count() { return static_cast<std::int32_t>(Names().s
 com::ObjectRef OpenDocuments::Item(const com::Variant& index) {
   const auto name = ItemName(Names(), index, 0);
   if (!name) RaiseMissing(type_, index);
-  if (type_ == msaccess::acModule)
-    return Application::Served(application_)->Documents()->ModuleCode(*name);
+  auto* documents = Application::Served(application_)->Documents();
+  if (type_ == msaccess::acModule) return documents->ModuleCode(*name);
+  if (auto design = documents->Design(type_, *name)) return design;
   return std::make_shared<AccessObject>(application_, type_, *name);
 }
 
