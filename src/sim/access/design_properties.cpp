@@ -195,6 +195,7 @@ const std::vector<Applies>& ControlTable() {
       Only({YesNo("AllowAutoCorrect", true), Byte("DecimalPlaces", 255), Text("Format"),
             Text("InputMask"), YesNo("IsHyperlink", false)},
            {kTextBox, kComboBox}),
+      // ListRows is 8 in Access 2000; Access 2007 made it 16.
       Only({YesNo("AutoExpand", true), YesNo("LimitToList", false), Integer("ListRows", 8),
             Long("ListWidth", 0), Text("OnNotInList")},
            {kComboBox}),

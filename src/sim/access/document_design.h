@@ -11,6 +11,10 @@
 // text after `CodeBehindForm`) belongs to the code editor while its window
 // is open there; the session keeps this copy of it current.
 //
+// A form and a report are classes of their own in Access's type library:
+// a property the kind lacks (a report's OnNoData on a form) is not found,
+// 438.
+//
 // Sections are numbered as Access numbers them: 0 the detail, 1 and 2 the
 // form's (report's) header and footer, 3 and 4 the page header and footer,
 // and on a report 5 + 2n and 6 + 2n the header and footer of group level n

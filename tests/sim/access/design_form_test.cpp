@@ -150,6 +150,33 @@ TEST_F(DesignForm, AQuestionNobodyAnswersCancelsTheCloseAndKeepsTheForm) {
   EXPECT_EQ(TopLevelWindowCount(), windows);  // no dialog left behind
 }
 
+TEST_F(DesignForm, AChangedFormTheUserClosesWithoutAnAnswerStaysOpen) {
+  Start({{"Orders", OrdersForm()}});
+  auto form = OpenForm("Orders");
+  const HWND window = Child(Child(access->Main().Handle(), "MDIClient"), "OForm");
+  machine.windows().PostMessage(window, platform::Windows::WM_CLOSE, 0, 0);
+  EXPECT_EQ(OpenCount("Forms"), 0);  // unchanged: closed without a question
+
+  form = OpenForm("Orders");
+  form->Let("Caption", com::Variant("Client orders"));
+  machine.windows().PostMessage(Child(Child(access->Main().Handle(), "MDIClient"), "OForm"),
+                                platform::Windows::WM_CLOSE, 0, 0);
+  EXPECT_EQ(OpenCount("Forms"), 1);
+  EXPECT_EQ(com::CStr(form->Get("Caption")), "Client orders");
+  (void)window;
+}
+
+TEST_F(DesignForm, ClosingTheDatabaseDropsAChangedDesignUnsaved) {
+  Start({{"Orders", OrdersForm()}});
+  const std::string before = Stored(msaccess::acForm, "Orders");
+  auto form = OpenForm("Orders");
+  auto combo = Control(*form, "cboShipper");
+  form->Let("Caption", com::Variant("Client orders"));
+  access->CloseCurrentDatabase();
+  EXPECT_EQ(Stored(msaccess::acForm, "Orders"), before);
+  EXPECT_EQ(ErrorOf([&] { combo->Get("Name"); }).Number(), 2467);
+}
+
 TEST_F(DesignForm, FormsGivesTheLiveFormInEveryView) {
   Start({{"Orders", OrdersForm()}});
   auto form = OpenForm("Orders");
