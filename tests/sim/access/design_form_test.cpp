@@ -163,7 +163,6 @@ TEST_F(DesignForm, AChangedFormTheUserClosesWithoutAnAnswerStaysOpen) {
                                 platform::Windows::WM_CLOSE, 0, 0);
   EXPECT_EQ(OpenCount("Forms"), 1);
   EXPECT_EQ(com::CStr(form->Get("Caption")), "Client orders");
-  (void)window;
 }
 
 TEST_F(DesignForm, ClosingTheDatabaseDropsAChangedDesignUnsaved) {
