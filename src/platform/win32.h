@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "com/variant.h"
 
@@ -140,6 +142,36 @@ class Windows {
   static constexpr std::int32_t HCBT_CREATEWND = 3;
   static constexpr std::int32_t HCBT_ACTIVATE = 5;
 
+  // Dialog windows and their controls. A window procedure receives the
+  // messages of its window: WM_COMMAND from its controls (wParam: the
+  // control's id in the low word, the notification in the high word) and
+  // WM_KEYDOWN for every key pressed while it is active (wParam: the virtual
+  // key, lParam: the shift state as VB passes it, 1 Shift, 2 Ctrl, 4 Alt).
+  using WindowProc = std::function<void(HWND window, std::uint32_t message, std::intptr_t wparam,
+                                        std::intptr_t lparam)>;
+  static constexpr std::uint32_t WM_COMMAND = 0x0111;
+  static constexpr std::int32_t IDOK = 1;
+  static constexpr std::int32_t IDCANCEL = 2;
+  static constexpr std::int32_t BN_CLICKED = 0;
+  static constexpr std::int32_t CBN_SELCHANGE = 1;
+  static constexpr std::int32_t CBN_EDITCHANGE = 5;
+  static constexpr std::int32_t EN_CHANGE = 0x0300;
+  static constexpr std::int32_t WS_TABSTOP = 0x00010000;
+  static constexpr std::int32_t ES_PASSWORD = 0x0020;
+  static constexpr std::int32_t BS_DEFPUSHBUTTON = 0x0001;
+  static constexpr std::int32_t BS_AUTOCHECKBOX = 0x0003;
+  static constexpr std::int32_t BS_GROUPBOX = 0x0007;
+  static constexpr std::int32_t CBS_DROPDOWN = 0x0002;
+  static constexpr std::int32_t CBS_DROPDOWNLIST = 0x0003;
+  static constexpr std::uint32_t CB_ADDSTRING = 0x0143;  // lParam: const char*
+  static constexpr std::uint32_t CB_GETCURSEL = 0x0147;
+  static constexpr std::uint32_t CB_RESETCONTENT = 0x014B;
+  static constexpr std::uint32_t CB_SETCURSEL = 0x014E;
+  static constexpr std::uint32_t BM_GETCHECK = 0x00F0;
+  static constexpr std::uint32_t BM_SETCHECK = 0x00F1;
+  static constexpr std::int32_t VK_F1 = 112;
+  static constexpr std::int32_t kShiftMask = 1;
+
   virtual ~Windows() = default;
   // 0 when there is no such window. GW_HWNDFIRST of 0 gives the first top-level window.
   virtual HWND GetWindow(HWND window, std::uint32_t command) = 0;
@@ -160,6 +192,24 @@ class Windows {
   virtual std::intptr_t SetWindowsHookEx(std::int32_t type, HookProc procedure,
                                          std::uint32_t thread) = 0;
   virtual bool UnhookWindowsHookEx(std::intptr_t hook) = 0;
+
+  // Classes: "#32770" (a dialog), "Static", "Button", "Edit", "ComboBox". A
+  // control's text may mark its access key with "&".
+  virtual HWND CreateWindowEx(const std::string& class_name, const std::string& text,
+                              std::int32_t style, const Rect& rect, HWND parent, std::int32_t id,
+                              WindowProc procedure) = 0;
+  virtual bool DestroyWindow(HWND window) = 0;
+  virtual HWND GetDlgItem(HWND dialog, std::int32_t id) = 0;
+  // Setting an edit control's text notifies its dialog with EN_CHANGE.
+  virtual bool SetWindowText(HWND window, const std::string& text) = 0;
+  virtual bool EnableWindow(HWND window, bool enable) = 0;
+  virtual bool IsWindowEnabled(HWND window) = 0;
+  // The colour a control is painted with (what VB sets as its BackColor).
+  virtual void SetBackColor(HWND window, std::uint32_t color) = 0;
+  virtual std::intptr_t SendMessage(HWND window, std::uint32_t message, std::intptr_t wparam,
+                                    std::intptr_t lparam) = 0;
+  // Shows the window modally and hands it the user's input until it is destroyed.
+  virtual void RunModal(HWND window) = 0;
 };
 
 // Help viewers, the shell and message boxes.
@@ -173,6 +223,23 @@ class Shell {
   static constexpr std::int32_t IDOK = 1;
   static constexpr std::int32_t IDYES = 6;
   static constexpr std::int32_t IDNO = 7;
+  static constexpr std::int32_t IDHELP = 9;
+  static constexpr std::uint32_t MB_YESNO = 4;
+  static constexpr std::uint32_t MB_HELP = 0x4000;
+  static constexpr std::uint32_t OFN_PATHMUSTEXIST = 0x0800;
+  static constexpr std::uint32_t OFN_FILEMUSTEXIST = 0x1000;
+
+  // GetOpenFileNameA's request: the filter is its pairs of description and
+  // pattern; `file` is the name the dialog opens on and, on OK, the chosen one.
+  struct OpenFileName {
+    std::int32_t owner = 0;
+    std::string title;
+    std::vector<std::pair<std::string, std::string>> filter;
+    std::int32_t filter_index = 1;
+    std::string default_extension;
+    std::uint32_t flags = 0;
+    std::string file;
+  };
 
   virtual ~Shell() = default;
   // HtmlHelpA: the help window's handle, 0 when it could not be shown.
@@ -188,6 +255,8 @@ class Shell {
   virtual std::int32_t MessageBox(const std::string& text, const std::string& title,
                                   std::uint32_t style, const std::string& help_file = "",
                                   std::int32_t help_context = 0) = 0;
+  // True when the user chose a file; false when the dialog was cancelled.
+  virtual bool GetOpenFileName(OpenFileName& request) = 0;
 };
 
 // The screen: VB's Screen.MousePointer and the system colours.
@@ -197,6 +266,9 @@ class Screen {
   virtual std::int16_t MousePointer() = 0;
   virtual void SetMousePointer(std::int16_t pointer) = 0;
   virtual std::uint32_t GetSysColor(std::int32_t index) = 0;
+  // The screen's size in pixels.
+  virtual std::int32_t Width() = 0;
+  virtual std::int32_t Height() = 0;
 };
 
 // Memory of the process, read by address (hook procedures receive pointers).

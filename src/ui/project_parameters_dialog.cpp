@@ -1,6 +1,6 @@
 #include "ui/project_parameters_dialog.h"
 
-#include "shared/validation.h"
+#include "ui/frm_project_parameters.h"
 
 namespace ui {
 namespace {
@@ -11,8 +11,7 @@ std::unique_ptr<ProjectParametersDialog>& Installed() {
 }  // namespace
 
 ProjectParametersDialog& ProjectParametersDialog::Instance() {
-  if (!Installed())
-    validation::RaiseMessage("This program has no project parameters dialog to show.");
+  if (!Installed()) Installed() = std::make_unique<frmProjectParameters>();
   return *Installed();
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // The modal dialog in which the user chooses the database or project to
 // search and its credentials. It edits the parameter string in place and
-// tells whether the user confirmed. One dialog serves the whole process; the
-// program that shows the driver's windows installs it.
+// tells whether the user confirmed. One dialog serves the whole process:
+// frmProjectParameters, made on first use, unless a program installs its own.
 
 #include <memory>
 #include <string>
@@ -14,7 +14,7 @@ class ProjectParametersDialog {
   virtual ~ProjectParametersDialog() = default;
   virtual bool Interact(std::string& parameters) = 0;
 
-  // The installed dialog; raises -32767 when this program shows none.
+  // The installed dialog, or frmProjectParameters.
   static ProjectParametersDialog& Instance();
   // Installs the dialog for the lifetime of the scope.
   class Scope {
