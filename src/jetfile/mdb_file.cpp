@@ -4,7 +4,7 @@
 #include <glib.h>
 #include <mdbtools.h>
 
-#include <array>
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>

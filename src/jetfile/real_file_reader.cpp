@@ -208,12 +208,19 @@ void CountDocuments(const std::vector<Object>& objects, RealContents& contents) 
   }
 }
 
+void NoteLastUpdated(const Object& object, RealContents& contents) {
+  const com::Variant updated = object.row.Value("DateUpdate");
+  if (!updated.IsNull()) contents.last_updated[object.name] = com::CDate(updated);
+}
+
 void ReadTables(const MdbFile& file, const std::vector<Object>& objects, RealContents& contents) {
   const Object* tables = Container(objects, "Tables");
   for (const auto& o : objects) {
     if (tables && o.parent != tables->id) continue;
-    if (o.type == kLocalTable && !IsSystemName(o.name))
+    if (o.type == kLocalTable && !IsSystemName(o.name)) {
       contents.tables.push_back(TableOf(file, o, contents.left_out));
+      NoteLastUpdated(o, contents);
+    }
     if (o.type == kJetLink || o.type == kOdbcLink)
       contents.left_out.push_back("linked table '" + o.name + "' (its link is not carried over)");
   }
@@ -226,6 +233,7 @@ void ReadQueries(const MdbFile& file, const std::vector<Object>& objects, RealCo
     const auto rows = designs.find(o.id);
     contents.queries.push_back(
         QueryOf(file, o, rows == designs.end() ? std::vector<sim::jet::DesignRow>{} : rows->second));
+    NoteLastUpdated(o, contents);
   }
 }
 

@@ -22,6 +22,8 @@ struct RealContents {
   std::vector<sim::jet::QuerySpec> queries;
   std::vector<sim::jet::RelationSpec> relations;
   std::vector<sim::jet::ImportSpecSpec> import_specs;
+  // When each table and query was last changed, by name.
+  std::map<std::string, com::Date> last_updated;
   // The number of documents of each container Access keeps its own objects
   // in ("Forms", "Reports", "Scripts", "Modules", "DataAccessPages").
   std::map<std::string, int> documents;

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <functional>
 #include <filesystem>
 
 #include "com/error.h"
@@ -63,6 +64,8 @@ std::vector<std::string> RealFileStore::Write(const RealContents& contents,
     Carry(left_out, "query '" + query.name + "'", [&] { builder.Query(query); });
   for (const auto& relation : contents.relations)
     Carry(left_out, "relationship '" + relation.name + "'", [&] { builder.Relation(relation); });
+  for (const auto& [name, when] : contents.last_updated)
+    com::IgnoreErrors([&] { builder.LastUpdated("Tables", name, when); });
   for (const auto& spec : contents.import_specs)
     Carry(left_out, "import specification '" + spec.name + "'", [&] { builder.ImportSpec(spec); });
   if (documents_unreadable) {

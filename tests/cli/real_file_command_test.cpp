@@ -40,6 +40,8 @@ TEST_F(RealFileCommandTest, SearchListAndShowReadARealFile) {
     CommandResult r = Run("list " + db + " Queries");
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(LineCount(r.out), 9u) << r.out;
+    // The stamps are the file's own, the same whenever it is read.
+    EXPECT_EQ(Run("list " + db + " Queries").out, r.out);
     r = Run("show " + db + " Queries MakeTableQuery");
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_NE(r.out.find("INTO Table4\\r\\nFROM (Table2 INNER JOIN Table1"), std::string::npos)
