@@ -102,6 +102,7 @@ TEST_F(DesignForm, ClosingWithoutSavingLeavesTheText) {
   const std::string before = Stored(msaccess::acForm, "Orders");
   auto form = OpenForm("Orders");
   form->Let("Caption", com::Variant("Changed"));
+  EXPECT_EQ(ErrorOf([&] { Close(msaccess::acForm, "Orders", 3); }).Number(), 5);
   Close(msaccess::acForm, "Orders", kSaveNo);
   EXPECT_EQ(Stored(msaccess::acForm, "Orders"), before);
   EXPECT_EQ(OpenCount("Forms"), 0);
@@ -284,6 +285,9 @@ TEST_F(DesignForm, SectionsAreThoseTheTextHas) {
   auto customers = OpenForm("frmCustomers");
   EXPECT_EQ(ErrorOf([&] { customers->Call("Section", {com::Variant(1)}); }).Number(), 2462);
   auto report = OpenReport("rptCustomerOrders");
+  EXPECT_TRUE(com::CBool(report->Get("Visible")));
+  report->Let("Visible", com::Variant(false));
+  EXPECT_FALSE(com::CBool(report->Get("Visible")));
   auto header = com::CObj(report->Call("Section", {com::Variant(7)}));  // its BreakLevel =1
   EXPECT_EQ(com::CStr(header->Get("Name")), "GroupHeader0");
   EXPECT_EQ(com::CLng(header->Get("Height")), 360);
