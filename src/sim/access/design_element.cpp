@@ -120,8 +120,10 @@ void DesignElement::SetValue(const DesignProperty& property, const com::Variant&
   const com::Variant typed = Typed(property.type, value);
   RequireSetting(property, typed);
   if (property.type == DesignType::Boolean) return WriteBoolean(*block_, property, com::CBool(typed));
+  // SaveAsText writes no empty string: a property set to one (a picture
+  // cleared) has no line, as one at its default.
   const std::string text = com::CStr(typed);
-  if (text == com::CStr(DefaultOf(property, design->IsReport())))
+  if (text.empty() || text == com::CStr(DefaultOf(property, design->IsReport())))
     return RemoveLine(*block_, property.name);
   const auto form = property.type == DesignType::String ? TextNode::Form::String : TextNode::Form::Number;
   PutLine(*block_, property.name, form, text);

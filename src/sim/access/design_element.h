@@ -9,7 +9,9 @@
 // lines, a number or a string as `Name =value`; a new line goes after the
 // block's last plain property line, before its lists, binary data and blank
 // lines. A property set back to its default loses its line, as SaveAsText
-// never writes a default. Setting a read-only property raises 2135; a value
+// never writes a default; so does a string property set to the empty
+// string, which SaveAsText never writes either (a picture set to "" reads
+// "(none)" again). Setting a read-only property raises 2135; a value
 // that is no setting of an enumeration, 2101; a value that does not convert
 // to the type, Visual Basic's 13 or 6.
 //

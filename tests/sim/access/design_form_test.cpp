@@ -81,6 +81,9 @@ TEST_F(DesignForm, OneChangedPropertyChangesOnlyItsLines) {
        LineOf(before, "                                    Visible = NotDefault"), 1, {}},
       {"cboShipper", "ColumnCount", com::Variant(1),
        LineOf(before, "                    ColumnCount =2"), 1, {}},
+      // An empty string is never written.
+      {"cboShipper", "ColumnWidths", com::Variant(""),
+       LineOf(before, "                    ColumnWidths =\"0;1440\""), 1, {}},
       // A Yes/No property away from its default is a NotDefault line at the head.
       {"", "Modal", com::Variant(true), LineOf(before, "    RecordSelectors = NotDefault") + 1, 0,
        {"    Modal = NotDefault"}},
@@ -264,6 +267,8 @@ TEST_F(DesignForm, PropertiesAKindDoesNotHaveAreRefused) {
   auto group_header = com::CObj(report->Call("Section", {com::Variant("GroupHeader0")}));
   group_header->Let("OnFormat", com::Variant("=Shade()"));
   EXPECT_EQ(com::CStr(group_header->Get("OnFormat")), "=Shade()");
+  form->Let("Picture", com::Variant(""));
+  EXPECT_EQ(com::CStr(form->Get("Picture")), "(none)");
   EXPECT_EQ(ErrorOf([&] { form->Let("FrozenColumns", com::Variant(2)); }).Number(), 2135);
   EXPECT_EQ(ErrorOf([&] { form->Let("PictureSizeMode", com::Variant(2)); }).Number(), 2101);
   EXPECT_EQ(ErrorOf([&] { form->Let("GridX", com::Variant(70000)); }).Number(), 6);
