@@ -3,12 +3,14 @@
 #include <filesystem>
 #include <set>
 
+#include "cli/connect_command.h"
 #include "cli/default_machine.h"
 #include "cli/document_commands.h"
 #include "cli/file_checks.h"
 #include "cli/options.h"
 #include "cli/real_files.h"
 #include "cli/report.h"
+#include "cli/saved_connections.h"
 #include "cli/sample_application.h"
 #include "com/text.h"
 #include "engine/restore_point.h"
@@ -38,6 +40,7 @@ engine::ProjectOptions ProjectOptionsOf(const Options& o, const std::string& def
   p.user_password = o.user_password;
   p.include_query_fields = o.include_query_fields;
   p.include_linked_table_fields = o.include_linked_table_fields;
+  SavedConnections(StateFolder()).Apply(o, p);
   return p;
 }
 
@@ -234,6 +237,8 @@ int Run(const std::vector<std::string>& args, Console& console) {
       console.out << kUsage;
       return kFound;
     }
+    if (!args.empty() && args[0] == "connect")
+      return Connect({args.begin() + 1, args.end()}, console);
     return RunOnProject(ParseOptions(args), console);
   } catch (const UsageError& e) {
     console.err << "quillnet: " << e.what() << '\n';

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "cli/user_guide_file.h"
 #include "com/error.h"
 #include "sim/access/install.h"
 #include "sim/jet/database_builder.h"
@@ -49,6 +50,7 @@ DefaultMachine::DefaultMachine() : state_(StateFolder()) {
   machine_->installer().SetFileVersion(access_exe.string(), {9, 0, 0, kAccess2000SR1});
   sim::access::Install(*machine_, access_exe.string());
   machine_->processes().SetModuleFileName((fs::path(state_) / "tovrin40.dll").string());
+  InstallUserGuide((fs::path(state_) / "tovrin40.chm").string());
   machine_->classes().RegisterClass(ui::Connection::kProgId,
                                     [] { return std::make_shared<ui::Connection>(); });
 

@@ -20,6 +20,9 @@ const char* const kUsage =
     "  quillnet convert REAL.mdb OUT.mdb        copy a real Access file's tables, queries,\n"
     "                                           relationships and import specifications\n"
     "                                           into a new database in this program's format\n"
+    "  quillnet connect [DB]                    choose the database and its credentials in a\n"
+    "                                           dialog; the commands on DB then use them\n"
+    "  quillnet connect --forget DB             forget what connect saved for DB\n"
     "options: --regex --match-case --whole-word --only COLL[,COLL...] --json\n"
     "         --project --password P --workgroup F --user U --user-password P\n"
     "         --include-query-fields --include-linked-table-fields\n";
