@@ -197,6 +197,21 @@ Date CDate(const Variant& v) {
   return Date{NumericValue(v)};
 }
 
+Variant CType(VarType type, const Variant& v) {
+  switch (type) {
+    case VarType::Boolean: return Variant(CBool(v));
+    case VarType::Byte: return Variant(CByte(v));
+    case VarType::Integer: return Variant(CInt(v));
+    case VarType::Long: return Variant(CLng(v));
+    case VarType::Single: return Variant(CSng(v));
+    case VarType::Double: return Variant(CDbl(v));
+    case VarType::Date: return Variant(CDate(v));
+    case VarType::String: return Variant(CStr(v));
+    case VarType::Object: return Variant(CObj(v));
+    default: return v;
+  }
+}
+
 ObjectRef CObj(const Variant& v) {
   if (v.IsEmpty()) return nullptr;
   return v.AsObject();

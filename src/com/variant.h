@@ -103,6 +103,9 @@ double CDbl(const Variant& v);
 float CSng(const Variant& v);
 Date CDate(const Variant& v);
 ObjectRef CObj(const Variant& v);
+// The value converted to a declared type, as VB assigns a variant to a
+// variable of that type; Variant keeps it as it is.
+Variant CType(VarType type, const Variant& v);
 bool IsNumeric(const Variant& v);
 
 // VB's `=` for two variants (binary string comparison). Null compares unequal.

@@ -9,6 +9,7 @@
 #include "objects/data/queries.h"
 #include "objects/data/relationships.h"
 #include "objects/data/tables.h"
+#include "objects/documents/forms.h"
 #include "objects/documents/unbuilt_collection.h"
 #include "platform/access.h"
 #include "platform/ado.h"
@@ -575,7 +576,8 @@ void Project::InitCollections() {
     add(std::make_shared<objects::Relationships>(), "Relationships");
     add(std::make_shared<objects::ImportSpecs>(), "ImportSpecs");
   }
-  for (const char* kind : {"Forms", "Reports", "DataAccessPages"})
+  add(std::make_shared<objects::Forms>(), "Forms");
+  for (const char* kind : {"Reports", "DataAccessPages"})
     add(std::make_shared<objects::UnbuiltCollection>(kind), kind);
   add(std::make_shared<objects::Macros>(), "Macros");
   add(std::make_shared<objects::Modules>(), "Modules");

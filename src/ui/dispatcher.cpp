@@ -5,6 +5,7 @@
 #include "host/tracer.h"
 #include "objects/code/macro.h"
 #include "objects/code/module.h"
+#include "objects/documents/form.h"
 #include "platform/dao.h"
 #include "platform/system.h"
 #include "shared/validation.h"
@@ -110,9 +111,14 @@ com::ObjectRef Dispatcher::GetDataAccessPage(std::shared_ptr<driver::Project>, s
                           [&] { return NotBuilt("data access pages"); });
 }
 
-com::ObjectRef Dispatcher::GetForm(std::shared_ptr<driver::Project>, std::int32_t,
-                                   const std::string&) {
-  return vxhandler::Guard(kClass, "GetForm", [&] { return NotBuilt("forms"); });
+com::ObjectRef Dispatcher::GetForm(std::shared_ptr<driver::Project> project,
+                                   std::int32_t project_type, const std::string& name) {
+  return vxhandler::Guard(kClass, "GetForm", [&] {
+    auto form = std::make_shared<objects::Form>();
+    form->Initialize(std::move(project), std::static_pointer_cast<Dispatcher>(shared_from_this()),
+                     project_type, name);
+    return com::ObjectRef(form);
+  });
 }
 
 com::ObjectRef Dispatcher::GetMacro(std::shared_ptr<driver::Project> project,

@@ -12,11 +12,6 @@ namespace {
 
 // SccStatus while a source-control tool lets Access open the module.
 constexpr std::int32_t kSccOpenable = 4107;
-constexpr std::int32_t kSaveYes = 1;
-constexpr std::int32_t kSaveNo = 2;
-
-com::ObjectRef DoCmd(com::Dispatch& app) { return com::CObj(app.Get("DoCmd")); }
-
 const AccessDocument::Kind kModule{"Module", "Modules", msaccess::acModule, "Modules", "AllModules"};
 
 }  // namespace
@@ -31,10 +26,6 @@ const com::TypeInfo& Module::Members() const {
           .Get("Procedures", &Module::GetProcedures)
           .Build();
   return info;
-}
-
-com::ObjectRef Module::OpenModule() const {
-  return com::CObj(com::CObj(App()->Get("Modules"))->Call("Item", {com::Variant(name_)}));
 }
 
 std::shared_ptr<Procedures> Module::GetProcedures() {
@@ -53,16 +44,18 @@ void Module::Open(std::int32_t mode) {
     validation::RaiseMessage("Couldn't obtain exclusive access to the database.");
   App();
   com::ObjectRef found;
-  com::IgnoreErrors([&] { found = OpenModule(); });
+  com::IgnoreErrors([&] { found = OpenModuleNamed(name_); });
   if (project_->IsUnderScc())
     com::IgnoreErrors([&] { scc_status_ = Document()->GetProperties()->Find("SccStatus"); });
-  was_open_ = found != nullptr;
-  if (was_open_ && mode == driver::kModeUpdate)
+  const bool was_open = found != nullptr;
+  if (was_open && mode == driver::kModeUpdate)
     validation::RaiseMessage("Couldn't save changes safely because the module was already open.");
-  hook_.emplace();
-  sounds_.emplace();
-  if (!was_open_) OpenInEditor();
-  access_module_ = OpenModule();
+  BeQuiet();
+  if (!was_open) {
+    opened_ = true;
+    OpenInEditor();
+  }
+  access_module_ = OpenModuleNamed(name_);
 }
 
 // Source-control tools let Access open a module only with SccStatus 4107:
@@ -75,8 +68,7 @@ void Module::OpenInEditor() {
       scc_status_->SetValue(com::Variant(static_cast<std::int16_t>(kSccOpenable)));
     }
   }
-  dispatcher_->HideVBEWindow();
-  DoCmd(*App())->Call("OpenModule", {com::Variant(name_)});
+  OpenModuleHidden(name_);
   PutBackSccStatus();
 }
 
@@ -85,23 +77,17 @@ void Module::PutBackSccStatus() {
   scc_saved_.reset();
 }
 
-void Module::CloseInEditor(bool save) {
-  DoCmd(*App())->Call("Close", {com::Variant(msaccess::acModule), com::Variant(name_),
-                                com::Variant(save ? kSaveYes : kSaveNo)});
-  dispatcher_->RestoreVBEWindow();
-}
-
 void Module::TearDownProcedures() {
   if (procedures_) procedures_->TearDown();
   procedures_.reset();
 }
 
 void Module::Close() {
-  if (!was_open_) CloseInEditor(mode_ == driver::kModeUpdate);
+  if (opened_) CloseModuleNamed(name_, mode_ == driver::kModeUpdate);
+  opened_ = false;
   access_module_.reset();
   TearDownProcedures();
-  hook_.reset();
-  sounds_.reset();
+  EndQuiet();
   scc_status_.reset();
 }
 
@@ -109,9 +95,9 @@ void Module::Abandon() {
   com::IgnoreErrors([&] { PutBackSccStatus(); });
   com::IgnoreErrors([&] { TearDownProcedures(); });
   access_module_.reset();
-  if (!was_open_) com::IgnoreErrors([&] { CloseInEditor(false); });
-  hook_.reset();
-  sounds_.reset();
+  if (opened_) com::IgnoreErrors([&] { CloseModuleNamed(name_, false); });
+  opened_ = false;
+  EndQuiet();
   scc_status_.reset();
   mode_ = driver::kModeClosed;
 }

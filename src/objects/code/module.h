@@ -13,8 +13,6 @@
 
 #include "objects/documents/access_document.h"
 #include "platform/dao.h"
-#include "shared/no_popups_hook.h"
-#include "shared/silent_message_boxes.h"
 
 namespace objects {
 
@@ -37,18 +35,15 @@ class Module : public AccessDocument {
   void DropReferences() override;
 
  private:
-  // The module in Access's Modules collection: there only while it is open.
-  com::ObjectRef OpenModule() const;
   void OpenInEditor();
-  void CloseInEditor(bool save);
   void PutBackSccStatus();
   void TearDownProcedures();
 
   com::ObjectRef access_module_;
   std::shared_ptr<Procedures> procedures_;
-  bool was_open_ = false;
-  std::optional<shared::NoPopupsHook> hook_;
-  std::optional<shared::SilentMessageBoxes> sounds_;
+  // Whether the driver opened the module (and so closes it): one the user
+  // had open stays open, also when opening for them fails half way.
+  bool opened_ = false;
   // Under source control: the module's SccStatus, and the value it had
   // while the driver opens the module with another.
   std::shared_ptr<dao::Property> scc_status_;

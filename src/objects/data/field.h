@@ -8,6 +8,7 @@
 #include <string>
 
 #include "com/dispatch.h"
+#include "objects/documents/control_types.h"
 #include "platform/dao.h"
 
 namespace objects {
@@ -30,14 +31,6 @@ enum FieldTypeConstants : std::int32_t {
   acOLEObject = 12,
   acHyperlink = 13,
   acDecimal = 14,
-};
-
-// Access's control types, as a field's DisplayControl names them.
-enum ControlTypeConstants : std::int32_t {
-  acCheckBox = 106,
-  acTextBox = 109,
-  acListBox = 110,
-  acComboBox = 111,
 };
 
 class Field : public com::Dispatch {

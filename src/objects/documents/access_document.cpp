@@ -11,6 +11,12 @@
 #include "ui/dispatcher.h"
 
 namespace objects {
+namespace {
+
+constexpr std::int32_t kSaveYes = 1;
+constexpr std::int32_t kSaveNo = 2;
+
+}  // namespace
 
 void AccessDocument::Initialize(std::shared_ptr<driver::Project> project,
                                 std::shared_ptr<ui::Dispatcher> dispatcher,
@@ -85,6 +91,38 @@ void AccessDocument::SetName(const std::string& name) {
         hook.reset();
         SetMode(driver::kModeUpdate);
       });
+}
+
+com::ObjectRef AccessDocument::DoCmd() const { return com::CObj(App()->Get("DoCmd")); }
+
+com::ObjectRef AccessDocument::OpenModuleNamed(const std::string& module) const {
+  return com::CObj(com::CObj(App()->Get("Modules"))->Call("Item", {com::Variant(module)}));
+}
+
+void AccessDocument::OpenModuleHidden(const std::string& module) {
+  dispatcher_->HideVBEWindow();
+  DoCmd()->Call("OpenModule", {com::Variant(module)});
+}
+
+void AccessDocument::CloseModuleNamed(const std::string& module, bool save) {
+  DoCmd()->Call("Close", {com::Variant(msaccess::acModule), com::Variant(module),
+                          com::Variant(save ? kSaveYes : kSaveNo)});
+  dispatcher_->RestoreVBEWindow();
+}
+
+void AccessDocument::CloseDocument(bool save) {
+  DoCmd()->Call("Close", {com::Variant(kind_.object_type), com::Variant(name_),
+                          com::Variant(save ? kSaveYes : kSaveNo)});
+}
+
+void AccessDocument::BeQuiet() {
+  hook_.emplace();
+  sounds_.emplace();
+}
+
+void AccessDocument::EndQuiet() {
+  hook_.reset();
+  sounds_.reset();
 }
 
 void AccessDocument::DropDocumentReferences() {

@@ -8,10 +8,13 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "objects/data/object_base.h"
 #include "platform/dao.h"
+#include "shared/no_popups_hook.h"
+#include "shared/silent_message_boxes.h"
 
 namespace ui {
 class Dispatcher;
@@ -49,6 +52,24 @@ class AccessDocument : public ObjectBase {
   // The item of CurrentProject's list of an Access project.
   com::ObjectRef ProjectItem() const;
   void DropDocumentReferences();
+  const Kind& DocumentKind() const { return kind_; }
+
+  com::ObjectRef DoCmd() const;
+  // The module of that name among those Access has open; fails when it is
+  // not open.
+  com::ObjectRef OpenModuleNamed(const std::string& module) const;
+  // Opens a module in the code editor without showing the editor.
+  void OpenModuleHidden(const std::string& module);
+  // Closes a module the driver opened, saving it or not, and gives the code
+  // editor its window back.
+  void CloseModuleNamed(const std::string& module, bool save);
+  // Closes the document's own window, saving it or not.
+  void CloseDocument(bool save);
+
+  // Keeps Access's pop-ups and message-box sounds quiet while a document is
+  // open, until EndQuiet.
+  void BeQuiet();
+  void EndQuiet();
 
   std::shared_ptr<driver::Project> project_;
   std::shared_ptr<ui::Dispatcher> dispatcher_;
@@ -56,6 +77,8 @@ class AccessDocument : public ObjectBase {
 
  private:
   const Kind& kind_;
+  std::optional<shared::NoPopupsHook> hook_;
+  std::optional<shared::SilentMessageBoxes> sounds_;
 };
 
 }  // namespace objects
