@@ -1,36 +1,92 @@
 // Generates a large Access application for the benchmark: TABLES tables of
-// twenty fields and QUERIES queries, and beside it a plain text dump of the
-// same texts, for grep to read.
+// twenty fields, QUERIES queries and FORMS forms of about thirty controls (a
+// third of them with code behind), and beside it a plain text dump of the
+// tables' and queries' texts, for grep to read.
 //
-// usage: quillnet_bench_generate FOLDER [TABLES] [QUERIES]
+// usage: quillnet_bench_generate FOLDER [TABLES] [QUERIES] [FORMS]
 
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <vector>
 
+#include "cli/document_commands.h"
+#include "platform/access.h"
+#include "sim/access/stored_document.h"
 #include "sim/jet/database_builder.h"
 #include "sim/machine.h"
 
 namespace {
 
 constexpr int kFieldsPerTable = 20;
+constexpr int kControlPairsPerForm = 14;
 
 std::string TableName(int t) { return "Table" + std::to_string(t); }
 std::string FieldName(int t, int f) {
   return f == 0 ? "CustomerID" : "Field" + std::to_string(t) + "_" + std::to_string(f);
 }
 
+std::string Control(const std::string& type, const std::string& name, int top,
+                    const std::string& more) {
+  return "                Begin " + type + "\n                    Left =1800\n" +
+         "                    Top =" + std::to_string(top) + "\n" +
+         "                    Width =1440\n                    Height =255\n" +
+         "                    Name =\"" + name + "\"\n" + more + "                End\n";
+}
+
+// A form over one of the tables, as SaveAsText writes it: a header, the
+// detail section with text boxes and combo boxes (each with its label) and a
+// command button, a footer, and for every third form its module.
+std::string FormText(int form, int tables) {
+  const int t = form % tables;
+  std::string text = "Version =20\nVersionRequired =20\nBegin Form\n    DefaultView =0\n"
+                     "    Width =8640\n    RecordSource =\"" + TableName(t) + "\"\n"
+                     "    Caption =\"Form " + std::to_string(form) + "\"\n    Begin\n"
+                     "        Begin FormHeader\n            Height =480\n"
+                     "            Name =\"FormHeader\"\n        End\n"
+                     "        Begin Section\n            Height =9000\n"
+                     "            Name =\"Detail\"\n            Begin\n";
+  for (int c = 0; c < kControlPairsPerForm; ++c) {
+    const std::string field = FieldName(t, c % kFieldsPerTable);
+    const bool combo = c % 4 == 3;
+    std::string more = "                    ControlSource =\"" + field + "\"\n";
+    if (combo)
+      more += "                    RowSourceType =\"Table/Query\"\n"
+              "                    RowSource =\"SELECT " + FieldName(t, 0) + " FROM " +
+              TableName(t) + ";\"\n";
+    more += "                    Begin\n" +
+            Control("Label", "lbl" + field, 300 * c, "                    Caption =\"" + field +
+                                                         ":\"\n") +
+            "                    End\n";
+    text += Control(combo ? "ComboBox" : "TextBox", "txt" + field, 300 * c, more);
+  }
+  const bool code = form % 3 == 0;
+  text += Control("CommandButton", "cmdFindCustomerID", 300 * kControlPairsPerForm,
+                  "                    Caption =\"Find\"\n" +
+                      std::string(code ? "                    OnClick =\"[Event Procedure]\"\n"
+                                       : ""));
+  text += "            End\n        End\n        Begin FormFooter\n            Height =480\n"
+          "            Name =\"FormFooter\"\n        End\n    End\nEnd";
+  if (code)
+    text += "\nCodeBehindForm\nOption Compare Database\nOption Explicit\n\n"
+            "Private Sub cmdFindCustomerID_Click()\n"
+            "    Me.Recordset.FindFirst \"CustomerID = '\" & Me!CustomerID & \"'\"\n"
+            "End Sub";
+  return text;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::cerr << "usage: quillnet_bench_generate FOLDER [TABLES] [QUERIES]\n";
+    std::cerr << "usage: quillnet_bench_generate FOLDER [TABLES] [QUERIES] [FORMS]\n";
     return 2;
   }
   const std::filesystem::path folder = argv[1];
   const int tables = argc > 2 ? std::stoi(argv[2]) : 2000;
   const int queries = argc > 3 ? std::stoi(argv[3]) : 25000;
+  const int forms = argc > 4 ? std::stoi(argv[4]) : 1000;
   std::filesystem::create_directories(folder);
   sim::Machine machine;  // the builders stamp designs with the machine's clock
   std::ofstream dump(folder / "dump.txt");
@@ -61,6 +117,10 @@ int main(int argc, char** argv) {
     dump << query.name << '\n' << query.sql << '\n';
     builder.Query(query);
   }
+  std::vector<sim::access::StoredDocument> documents;
+  for (int f = 0; f < forms; ++f)
+    documents.push_back({msaccess::acForm, "Form" + std::to_string(f), FormText(f, tables), {}, {}, {}});
+  cli::StoreDocuments((folder / "big.mdb").string(), "", documents);
   std::cout << (folder / "big.mdb").string() << '\n';
   return 0;
 }

@@ -1,5 +1,6 @@
 #include "cli/report.h"
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 #include <set>
 #include <sstream>
@@ -115,8 +116,13 @@ void PrintHits(std::ostream& out, const std::vector<engine::Hit>& hits, bool as_
   }
 }
 
-void PrintProperties(std::ostream& out, const std::vector<engine::PropertyValue>& values,
+void PrintProperties(std::ostream& out, std::vector<engine::PropertyValue> values,
                      bool as_json) {
+  // As a property sheet: the object's own properties, then each section,
+  // control or other element with its properties together.
+  std::stable_partition(values.begin(), values.end(),
+                        [](const engine::PropertyValue& v) { return v.steps.empty(); });
+  std::string element;
   for (const auto& v : values) {
     const std::string path = host::PathText(v.steps, v.property);
     if (as_json) {
@@ -124,12 +130,15 @@ void PrintProperties(std::ostream& out, const std::vector<engine::PropertyValue>
                   {"text", v.text}, {"writable", v.writable}}
                  .dump(-1, ' ', false, json::error_handler_t::replace)
           << '\n';
-    } else {
-      out << Printable(path) << " = ";
-      if (v.text) out << '"' << Printable(v.value) << '"';
-      else out << Printable(v.value);
-      out << (v.writable ? "" : "  (read-only)") << '\n';
+      continue;
     }
+    const std::string owner = host::PathText(v.steps, "");
+    if (owner != element) out << '\n';
+    element = owner;
+    out << Printable(path) << " = ";
+    if (v.text) out << '"' << Printable(v.value) << '"';
+    else out << Printable(v.value);
+    out << (v.writable ? "" : "  (read-only)") << '\n';
   }
 }
 

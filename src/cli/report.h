@@ -20,7 +20,7 @@ std::string OneLine(const std::string& text);
 std::string Printable(const std::string& text);
 
 void PrintHits(std::ostream& out, const std::vector<engine::Hit>& hits, bool json, bool replacing);
-void PrintProperties(std::ostream& out, const std::vector<engine::PropertyValue>& values,
+void PrintProperties(std::ostream& out, std::vector<engine::PropertyValue> values,
                      bool json);
 void PrintObjects(std::ostream& out, const std::vector<engine::ListedObject>& objects, bool json);
 void PrintProblems(std::ostream& out, const engine::SearchEngine& engine);
