@@ -10,6 +10,7 @@
 #include "objects/data/relationships.h"
 #include "objects/data/tables.h"
 #include "objects/documents/forms.h"
+#include "objects/documents/reports.h"
 #include "objects/documents/unbuilt_collection.h"
 #include "platform/access.h"
 #include "platform/ado.h"
@@ -577,8 +578,8 @@ void Project::InitCollections() {
     add(std::make_shared<objects::ImportSpecs>(), "ImportSpecs");
   }
   add(std::make_shared<objects::Forms>(), "Forms");
-  for (const char* kind : {"Reports", "DataAccessPages"})
-    add(std::make_shared<objects::UnbuiltCollection>(kind), kind);
+  add(std::make_shared<objects::Reports>(), "Reports");
+  add(std::make_shared<objects::UnbuiltCollection>("DataAccessPages"), "DataAccessPages");
   add(std::make_shared<objects::Macros>(), "Macros");
   add(std::make_shared<objects::Modules>(), "Modules");
   add(std::make_shared<objects::UnbuiltCollection>("CommandBars"), "CommandBars");

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/libraries.h"
+#include "platform/printers.h"
 #include "platform/text_files.h"
 #include "platform/win32.h"
 
@@ -35,6 +36,7 @@ class System {
   virtual Windows& windows() = 0;
   virtual Libraries& libraries() = 0;
   virtual TextFiles& text_files() = 0;
+  virtual Printers& printers() = 0;
   // A new private DAO engine ("DAO.DBEngine.36"); raises 429 when DAO is not installed.
   virtual std::shared_ptr<dao::DBEngine> NewDBEngine() = 0;
   // A new ADO connection ("ADODB.Connection").

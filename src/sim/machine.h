@@ -14,6 +14,7 @@
 #include "sim/win32/installer.h"
 #include "sim/win32/libraries.h"
 #include "sim/win32/memory.h"
+#include "sim/win32/printers.h"
 #include "sim/win32/processes.h"
 #include "sim/win32/registry.h"
 #include "sim/win32/running_object_table.h"
@@ -50,6 +51,7 @@ class Machine : public platform::System {
   Windows& windows() override { return windows_; }
   Libraries& libraries() override { return libraries_; }
   TextFiles& text_files() override { return text_files_; }
+  Printers& printers() override { return printers_; }
   std::shared_ptr<dao::DBEngine> NewDBEngine() override;
   std::shared_ptr<::ado::Connection> NewAdoConnection() override;
 
@@ -75,6 +77,7 @@ class Machine : public platform::System {
   Windows windows_{memory_};
   Libraries libraries_;
   TextFiles text_files_;
+  Printers printers_;
   jet::Sessions sessions_;
   FileSystem files_{sessions_};
   platform::SystemScope scope_;

@@ -6,6 +6,7 @@
 #include "objects/code/macro.h"
 #include "objects/code/module.h"
 #include "objects/documents/form.h"
+#include "objects/documents/report.h"
 #include "platform/dao.h"
 #include "platform/system.h"
 #include "shared/validation.h"
@@ -143,9 +144,15 @@ com::ObjectRef Dispatcher::GetModule(std::shared_ptr<driver::Project> project,
   });
 }
 
-com::ObjectRef Dispatcher::GetReport(std::shared_ptr<driver::Project>, std::int32_t,
-                                     const std::string&) {
-  return vxhandler::Guard(kClass, "GetReport", [&] { return NotBuilt("reports"); });
+com::ObjectRef Dispatcher::GetReport(std::shared_ptr<driver::Project> project,
+                                     std::int32_t project_type, const std::string& name) {
+  return vxhandler::Guard(kClass, "GetReport", [&] {
+    auto report = std::make_shared<objects::Report>();
+    report->Initialize(std::move(project),
+                       std::static_pointer_cast<Dispatcher>(shared_from_this()), project_type,
+                       name);
+    return com::ObjectRef(report);
+  });
 }
 
 void Dispatcher::OpenBackendDatabases() {

@@ -7,6 +7,7 @@
 #include "com/text.h"
 #include "objects/documents/control_properties.h"
 #include "objects/documents/controls.h"
+#include "objects/documents/format_conditions.h"
 #include "shared/utility.h"
 #include "shared/validation.h"
 #include "shared/vxhandler.h"
@@ -60,6 +61,11 @@ std::vector<com::Member> PropertyMembers() {
         return com::Variant(Self(object).Object());
       },
       nullptr, [](com::Dispatch& object) { return Self(object).ControlType() == acCustomControl; }});
+  members.push_back(com::Member{"FormatConditions", com::VarType::Object, com::MemberKind::Property,
+                                [](com::Dispatch& object, std::span<const com::Variant>) {
+                                  return com::Variant(Self(object).GetFormatConditions());
+                                },
+                                nullptr, nullptr});
   std::sort(members.begin(), members.end(), [](const com::Member& a, const com::Member& b) {
     return com::LCase(a.name) < com::LCase(b.name);
   });
@@ -101,6 +107,8 @@ void Control::Initialize(std::shared_ptr<Controls> parent, com::ObjectRef contro
 
 void Control::TearDown() {
   vxhandler::Guard(kClass, "TearDown", [&] {
+    if (format_conditions_) format_conditions_->TearDown();
+    format_conditions_.reset();
     control_.reset();
     parent_.reset();
   });
@@ -140,6 +148,15 @@ void Control::SetName(const std::string& name) {
   }
   MirrorTarget().Let("Name", com::Variant(name));
   parent->UpdateKey(old_name, name);
+}
+
+std::shared_ptr<FormatConditions> Control::GetFormatConditions() {
+  if (!format_conditions_) {
+    format_conditions_ = std::make_shared<FormatConditions>();
+    if (control_type_ == acTextBox || control_type_ == acComboBox)
+      format_conditions_->Initialize(com::CObj(MirrorTarget().Get("FormatConditions")));
+  }
+  return format_conditions_;
 }
 
 com::ObjectRef Control::Object() { return com::CObj(MirrorTarget().Get("Object")); }

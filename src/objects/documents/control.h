@@ -15,6 +15,7 @@
 namespace objects {
 
 class Controls;
+class FormatConditions;
 
 class Control : public com::Dispatch, public Mirrored {
   // The class name that error contexts and traces report.
@@ -33,6 +34,8 @@ class Control : public com::Dispatch, public Mirrored {
   // The type read when the control was listed.
   std::int32_t ControlType() const { return control_type_; }
   com::ObjectRef Object();
+  // Created on first read; empty for a control that cannot have any.
+  std::shared_ptr<FormatConditions> GetFormatConditions();
 
   com::Dispatch& MirrorTarget() override;
 
@@ -45,6 +48,7 @@ class Control : public com::Dispatch, public Mirrored {
   std::weak_ptr<Controls> parent_;
   com::ObjectRef control_;
   std::int32_t control_type_ = 0;
+  std::shared_ptr<FormatConditions> format_conditions_;
 };
 
 }  // namespace objects

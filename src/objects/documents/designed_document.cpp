@@ -11,6 +11,13 @@
 namespace objects {
 std::string DesignedDocument::ModuleName() const { return design_.module_prefix + name_; }
 
+void DesignedDocument::OnlyInProject(com::Member& member) {
+  member.get = [get = member.get](com::Dispatch& object, std::span<const com::Variant> args) {
+    if (!dynamic_cast<DesignedDocument&>(object).InProject()) validation::RaiseUndefinedProperty();
+    return get(object, args);
+  };
+}
+
 com::Dispatch& DesignedDocument::MirrorTarget() {
   if (!document_) com::RaiseVb(91);
   return *document_;

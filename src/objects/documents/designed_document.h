@@ -28,6 +28,12 @@ class DesignedDocument : public AccessDocument, public Mirrored {
 
   com::Dispatch& MirrorTarget() override;
   std::string ModuleName() const;
+  // 1 for an Access project, whose server properties only it has.
+  bool InProject() const { return project_type_ == 1; }
+  // Makes the property's get raise the undefined-property error outside an
+  // Access project: a form or report of a database has no server to filter
+  // on or resynchronise with.
+  static void OnlyInProject(com::Member& member);
 
  public:
   // How one kind of designed document differs.

@@ -54,15 +54,6 @@ std::vector<MirrorSpec> FormProperties() {
   return specs;
 }
 
-// Properties of an Access project's forms: a form of a database has no
-// server to filter on or resynchronise with.
-void OnlyInProject(com::Member& member) {
-  member.get = [get = member.get](com::Dispatch& object, std::span<const com::Variant> args) {
-    if (!static_cast<Form&>(object).InProject()) validation::RaiseUndefinedProperty();
-    return get(object, args);
-  };
-}
-
 }  // namespace
 
 Form::Form() : DesignedDocument(kForm, kFormDesign) {}

@@ -20,9 +20,6 @@ class Form : public DesignedDocument {
   Form();
   const com::TypeInfo& Members() const override;
 
-  // 1 for an Access project, whose server properties only it has.
-  bool InProject() const { return project_type_ == 1; }
-
  protected:
   void CheckOpenDocument(com::Dispatch& form, std::int32_t mode) override;
   void OpenInDesignView() override;
