@@ -3,7 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+
 #include "sim/access/conditional_format.h"
+#include "sim/access/document_text.h"
+#include "sim/access/format_conditions.h"
 
 namespace {
 
@@ -79,6 +84,85 @@ TEST(ConditionalFormatTest, ABlobThatDoesNotFollowTheLayoutIsNotRead) {
     EXPECT_FALSE(DecodeConditionalFormat(blob).has_value());
   EXPECT_FALSE(DecodeConditionalFormat14(kTwoRules14.substr(0, 40)).has_value());
   EXPECT_FALSE(DecodeConditionalFormat14(kTwoRules14 + "x").has_value());
+}
+
+}  // namespace
+
+namespace {
+
+using sim::access::DocumentText;
+using sim::access::FormatConditions;
+using sim::access::TextNode;
+
+// A text box whose two conditions Access 2010 kept in both blobs.
+std::string TextBoxWith(const std::string& blob2000, const std::string& blob14) {
+  auto hex = [](const std::string& bytes) {
+    std::string lines;
+    for (std::size_t at = 0; at < bytes.size(); at += 32) {
+      lines += "                0x";
+      for (std::size_t i = at; i < std::min(bytes.size(), at + 32); ++i) {
+        char digits[3];
+        std::snprintf(digits, sizeof digits, "%02x", static_cast<unsigned char>(bytes[i]));
+        lines += digits;
+      }
+      lines += at + 32 < bytes.size() ? " ,\n" : "\n";
+    }
+    return lines;
+  };
+  return "Begin Form\n    Begin\n        Begin TextBox\n            Name =\"txtBalance\"\n"
+         "            ConditionalFormat = Begin\n" + hex(blob2000) +
+         "            End\n            ConditionalFormat14 = Begin\n" + hex(blob14) +
+         "            End\n        End\n    End\nEnd";
+}
+
+class FormatConditionsTest : public ::testing::Test {
+ protected:
+  std::shared_ptr<FormatConditions> Conditions(DocumentText& document) {
+    return std::make_shared<FormatConditions>(
+        "txtBalance", [&document]() -> TextNode& { return document.Root()->children[0].children[0]; },
+        [this] { ++changes; });
+  }
+  int changes = 0;
+};
+
+TEST_F(FormatConditionsTest, ModifyRewritesBothBlobsAndNothingElse) {
+  const std::string text = TextBoxWith(kTwoRules2000, kTwoRules14);
+  DocumentText document = DocumentText::Parse(text);
+  auto conditions = Conditions(document);
+  ASSERT_EQ(conditions->Count(), 2);
+  EXPECT_EQ(document.Render(), text);
+  auto second = com::CObj(conditions->Call("Item", {com::Variant(1)}));
+  second->Call("Modify", {com::Variant(1), com::Variant(0), com::Variant("[Balance]>[Limit]")});
+  EXPECT_EQ(changes, 1);
+  DocumentText reread = DocumentText::Parse(document.Render());
+  auto again = Conditions(reread);
+  auto rule = com::CObj(again->Call("Item", {com::Variant(1)}));
+  EXPECT_EQ(com::CStr(rule->Get("Expression1")), "[Balance]>[Limit]");
+  EXPECT_EQ(com::CLng(rule->Get("Type")), 1);
+  EXPECT_EQ(com::CLng(com::CObj(again->Call("Item", {com::Variant(0)}))->Get("Operator")), 5);
+  const auto& block = reread.Root()->children[0].children[0];
+  EXPECT_EQ(sim::access::DecodeConditionalFormat14(block.FindProperty("ConditionalFormat14")->value)
+                ->at(1)
+                .expression1,
+            "[Balance]>[Limit]");
+  again->Call("Add", {com::Variant(1), com::Variant(0), com::Variant("True")});
+  EXPECT_EQ(again->Count(), 3);
+  EXPECT_THROW(again->Call("Add", {com::Variant(1), com::Variant(0), com::Variant("False")}),
+               com::Error);
+}
+
+TEST_F(FormatConditionsTest, ConditionsThatDoNotDecodeAreNeverRewritten) {
+  std::string broken = kTwoRules2000;
+  broken[8] = 7;
+  const std::string text = TextBoxWith(broken, kTwoRules14);
+  DocumentText document = DocumentText::Parse(text);
+  auto conditions = Conditions(document);
+  EXPECT_THROW(conditions->Count(), com::Error);
+  EXPECT_THROW(conditions->Call("Add", {com::Variant(1), com::Variant(0), com::Variant("x")}),
+               com::Error);
+  EXPECT_THROW(conditions->Call("Delete"), com::Error);
+  EXPECT_EQ(changes, 0);
+  EXPECT_EQ(document.Render(), text);
 }
 
 }  // namespace
