@@ -8,6 +8,7 @@
 #include "driver/project.h"
 #include "objects/code/procedures.h"
 #include "objects/documents/control.h"
+#include "objects/documents/control_types.h"
 #include "objects/documents/controls.h"
 #include "objects/documents/form.h"
 #include "objects/documents/section.h"

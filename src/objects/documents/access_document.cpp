@@ -68,21 +68,22 @@ void AccessDocument::SetDescription(const std::string& description) {
 }
 
 void AccessDocument::SetName(const std::string& name) {
+  // Refused before anything is closed: the document stays as it was.
+  vxhandler::Guard(kind_.class_name, "Name", [&] {
+    if (Utility::RelationshipsWindowIsOpen(com::CLng(App()->Get("hWndAccessApp"))))
+      validation::RaiseMessage(
+          "Can't rename this object while the Relationships window is open. To save this "
+          "replacement, you will need to switch to your Access session and close the "
+          "Relationships window.");
+  });
   std::optional<shared::NoPopupsHook> hook;
   vxhandler::GuardWithRollback(
       kind_.class_name, "Name",
       [&] {
-        auto app = App();
-        if (Utility::RelationshipsWindowIsOpen(com::CLng(app->Get("hWndAccessApp"))))
-          validation::RaiseMessage(
-              "Can't rename this object while the Relationships window is open. To save this "
-              "replacement, you will need to switch to your Access session and close the "
-              "Relationships window.");
         SetMode(driver::kModeClosed);
         hook.emplace();
-        com::CObj(app->Get("DoCmd"))
-            ->Call("Rename", {com::Variant(name), com::Variant(kind_.object_type),
-                              com::Variant(name_)});
+        DoCmd()->Call("Rename", {com::Variant(name), com::Variant(kind_.object_type),
+                                 com::Variant(name_)});
         hook.reset();
         name_ = name;
         SetMode(driver::kModeUpdate);

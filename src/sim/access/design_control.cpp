@@ -7,11 +7,14 @@
 #include "sim/access/access_errors.h"
 #include "sim/access/design_controls.h"
 #include "sim/access/document_design.h"
+#include "sim/access/format_conditions.h"
 
 namespace sim::access {
 namespace {
 
 constexpr std::int32_t kCustomControlType = 119;
+constexpr std::int32_t kTextBoxType = 109;
+constexpr std::int32_t kComboBoxType = 111;
 
 // The kinds that hold other controls: an option group its buttons, a tab
 // control its pages, a page its controls, and the kinds that can have an
@@ -31,6 +34,8 @@ com::TypeInfo ControlTypeInfo(std::int32_t type) {
       .Get("Section", &DesignControl::Section);
   if (HoldsControls(type)) builder.Get("Controls", &DesignControl::Controls);
   if (type == kCustomControlType) builder.Get("Object", &DesignControl::Object);
+  if (type == kTextBoxType || type == kComboBoxType)
+    builder.Get("FormatConditions", &DesignControl::FormatConditions);
   return DesignTypeInfo(std::move(builder), ControlProperties(type));
 }
 
@@ -125,6 +130,15 @@ std::string EventProcPrefixOf(std::string_view name) {
   for (const auto& character : com::Characters(name))
     prefix += IsVbaNameCharacter(character) ? character : "_";
   return prefix;
+}
+
+com::ObjectRef DesignControl::FormatConditions() {
+  Design();
+  auto self = std::static_pointer_cast<DesignControl>(shared_from_this());
+  return std::make_shared<access::FormatConditions>(StoredName(), [self]() -> TextNode& {
+    self->Design();
+    return self->Block();
+  });
 }
 
 }  // namespace sim::access

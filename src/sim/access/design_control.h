@@ -46,6 +46,8 @@ class DesignControl : public DesignElement {
   // ActiveX controls, so there is none: 2683, as Access says of a control
   // whose object it cannot create.
   com::ObjectRef Object();
+  // A text box's or combo box's conditional formats.
+  com::ObjectRef FormatConditions();
 
   void AddChild(std::weak_ptr<DesignControl> child) { children_.push_back(std::move(child)); }
   std::int32_t SectionNumber() const { return section_; }

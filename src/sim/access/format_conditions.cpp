@@ -75,9 +75,8 @@ com::Member ReadOnly(std::string name, std::int32_t FormatRule::*field) {
 
 }  // namespace
 
-FormatConditions::FormatConditions(std::string control, std::function<TextNode&()> block,
-                                   std::function<void()> changed)
-    : control_(std::move(control)), block_(std::move(block)), changed_(std::move(changed)) {}
+FormatConditions::FormatConditions(std::string control, std::function<TextNode&()> block)
+    : control_(std::move(control)), block_(std::move(block)) {}
 
 const com::TypeInfo& FormatConditions::Members() const {
   static const com::TypeInfo info =
@@ -121,7 +120,6 @@ void FormatConditions::Write(const std::vector<FormatRule>& rules) {
     }
     if (TextNode* later = FindBinary(block, kBlob14)) later->SetBytes(EncodeConditionalFormat14(rules));
   }
-  changed_();
 }
 
 std::int32_t FormatConditions::Count() { return static_cast<std::int32_t>(Rules().size()); }

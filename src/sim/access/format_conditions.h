@@ -19,10 +19,8 @@ namespace sim::access {
 
 class FormatConditions : public com::Dispatch {
  public:
-  // `block` gives the control's block of the live document; `changed` is
-  // told after every change.
-  FormatConditions(std::string control, std::function<TextNode&()> block,
-                   std::function<void()> changed);
+  // `block` gives the control's block of the live document.
+  FormatConditions(std::string control, std::function<TextNode&()> block);
 
   const com::TypeInfo& Members() const override;
 
@@ -39,7 +37,6 @@ class FormatConditions : public com::Dispatch {
  private:
   std::string control_;
   std::function<TextNode&()> block_;
-  std::function<void()> changed_;
 };
 
 class FormatCondition : public com::Dispatch {
