@@ -34,6 +34,8 @@ const std::map<std::int32_t, std::string>& Texts() {
       {kInvalidPropertyReference,
        "You entered an expression that has an invalid reference to the property |."},
       {kInvalidSectionNumber, "The section number you entered is invalid."},
+      {kInvalidGroupLevel,
+       "There is no sorting or grouping expression for the group level number you used."},
       {kFieldNotFound,
        "Microsoft Access can't find the field '|' referred to in your expression."},
       {kInvalidFormNumber, "The number you used to refer to the form is invalid."},

@@ -25,6 +25,10 @@ inline constexpr std::int32_t kInvalidPropertyReference = 2455;
 inline constexpr std::int32_t kInvalidFormNumber = 2456;
 inline constexpr std::int32_t kInvalidReportNumber = 2457;
 inline constexpr std::int32_t kInvalidSectionNumber = 2462;
+// A report's GroupLevel(n) beyond its last sorting and grouping level. The
+// number and words follow Access's message list as best known here; no
+// documentation at hand confirms them.
+inline constexpr std::int32_t kInvalidGroupLevel = 2464;
 inline constexpr std::int32_t kFieldNotFound = 2465;
 inline constexpr std::int32_t kObjectClosedOrMissing = 2467;
 inline constexpr std::int32_t kMacroNotFound = 2485;

@@ -377,6 +377,23 @@ const DesignProperties& SectionProperties() {
   return section;
 }
 
+// A report's sorting and grouping level: SortOrder is Yes for a descending
+// level; GroupOn runs from "Each Value" (0) to "Interval" (9), KeepTogether
+// from "No" to "With First Detail" (2); whether the level has a header or
+// footer is set in the Sorting and Grouping box only.
+const DesignProperties& GroupLevelProperties() {
+  static const DesignProperties level({
+      Text("ControlSource"),
+      ReadOnly(YesNo("GroupFooter", false)),
+      ReadOnly(YesNo("GroupHeader", false)),
+      Long("GroupInterval", 1),
+      Choice("GroupOn", 0, 9),
+      Choice("KeepTogether", 0, 2),
+      YesNo("SortOrder", false),
+  });
+  return level;
+}
+
 const DesignProperties& ControlProperties(std::int32_t control_type) {
   static const std::map<std::int32_t, DesignProperties> tables = [] {
     std::map<std::int32_t, DesignProperties> all;

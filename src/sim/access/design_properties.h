@@ -50,6 +50,7 @@ class DesignProperties {
 const DesignProperties& FormProperties();
 const DesignProperties& ReportProperties();
 const DesignProperties& SectionProperties();
+const DesignProperties& GroupLevelProperties();
 // The properties of a control type (a ControlTypeConstants value).
 const DesignProperties& ControlProperties(std::int32_t control_type);
 

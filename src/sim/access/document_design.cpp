@@ -6,6 +6,7 @@
 #include "sim/access/application.h"
 #include "sim/access/design_control.h"
 #include "sim/access/design_controls.h"
+#include "sim/access/design_group_level.h"
 #include "sim/access/design_section.h"
 
 namespace sim::access {
@@ -83,6 +84,7 @@ const com::TypeInfo& DocumentDesign::Members() const {
                          .Get("Name", &DocumentDesign::Name)
                          .Get("HasModule", &DocumentDesign::HasModule)
                          .Method("Section", &DocumentDesign::Section)
+                         .Method("GroupLevel", &DocumentDesign::GroupLevel)
                          .Get("Controls", &DocumentDesign::Controls)
                          .Property("Visible", &DocumentDesign::Visible, &DocumentDesign::SetVisible),
                      ReportProperties());
@@ -124,6 +126,20 @@ com::ObjectRef DocumentDesign::Section(const com::Variant& index) {
     if (found) return section;
   }
   RaiseAccess(kInvalidSectionNumber);
+}
+
+com::ObjectRef DocumentDesign::GroupLevel(std::int32_t level) {
+  Design();
+  std::int32_t number = 0;
+  auto& list = text_.Root()->children;
+  for (TextNode& entry : list) {
+    if (entry.kind != TextNode::Kind::Block || entry.opener != TextNode::Opener::List) continue;
+    for (TextNode& block : entry.children)
+      if (block.kind == TextNode::Kind::Block && block.name == "BreakLevel" && number++ == level)
+        return std::make_shared<DesignGroupLevel>(
+            std::static_pointer_cast<DocumentDesign>(shared_from_this()), &block);
+  }
+  RaiseAccess(kInvalidGroupLevel);
 }
 
 com::ObjectRef DocumentDesign::Controls() {

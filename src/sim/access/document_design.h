@@ -63,6 +63,8 @@ class DocumentDesign : public DesignElement {
   // 0 design view, 1 form view, 2 datasheet view (forms only).
   std::int16_t CurrentView();
   com::ObjectRef Section(const com::Variant& index);
+  // A report's n-th sorting and grouping level (from 0); 2464 beyond the last.
+  com::ObjectRef GroupLevel(std::int32_t level);
   com::ObjectRef Controls();
   // Whether its window is shown; a design opened hidden is not.
   bool Visible();
