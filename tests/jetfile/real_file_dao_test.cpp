@@ -47,6 +47,19 @@ TEST_F(RealFileDaoTest, TablesQueriesAndPropertiesReadAsDaoGivesThem) {
   EXPECT_EQ(db->GetQueryDefs()->Item("PassthroughQuery")->Type(), dao::dbQSQLPassThrough);
 }
 
+TEST_F(RealFileDaoTest, FieldPropertiesAndIndexOrderComeFromTheFile) {
+  auto table = Open(Copy("compIndexTestV2000.mdb"))->GetTableDefs()->Item("Table1");
+  auto agent = table->GetFields()->Item("CD_AGENTE");
+  EXPECT_EQ(com::CStr(agent->DefaultValue()), "0");
+  auto places = agent->GetProperties()->Item("DecimalPlaces");
+  EXPECT_EQ(places->Type(), dao::dbByte);
+  EXPECT_EQ(com::CLng(places->Value()), 255);
+  EXPECT_EQ(com::CLng(agent->GetProperties()->Item("DisplayControl")->Value()), 109);
+  EXPECT_TRUE(table->GetFields()->Item("RS_AGENTE")->AllowZeroLength());
+  auto index = table->GetIndexes()->Item("CD_AGENTE");
+  EXPECT_EQ(index->GetFields()->Item(0)->Attributes() & dao::dbDescending, dao::dbDescending);
+}
+
 TEST_F(RealFileDaoTest, WritesAreRefusedAndTheFileIsNeverChanged) {
   const std::string path = Copy();
   const std::string before = Bytes(path);
