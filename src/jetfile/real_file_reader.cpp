@@ -243,7 +243,6 @@ RealContents RealFileReader::Read(const std::string& path) {
   const MdbFile file(path);
   RealContents contents;
   contents.path = path;
-  contents.jet_version = file.JetVersion();
   const auto objects = Objects(file);
   ReadDatabaseProperties(file, objects, contents);
   ReadTables(file, objects, contents);

@@ -16,7 +16,6 @@ namespace jetfile {
 
 struct RealContents {
   std::string path;
-  int jet_version = 4;
   std::vector<sim::jet::PropertySpec> database_properties;
   std::vector<sim::jet::TableSpec> tables;
   std::vector<sim::jet::QuerySpec> queries;
