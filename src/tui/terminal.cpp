@@ -31,6 +31,7 @@ int Attributes(int style) {
 
 Key Named(int code) {
   switch (code) {
+    case 3: return {Key::kEscape};  // Ctrl+C, which the raw terminal does not turn into a signal
     case '\t': return {Key::kTab};
     case KEY_BTAB: return {Key::kTab, true};
     case '\n':

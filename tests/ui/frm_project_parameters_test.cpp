@@ -6,6 +6,7 @@
 
 #include "driver/driver.h"
 #include "host/parameter_set.h"
+#include "sim/win32/user.h"
 #include "support/driver_test.h"
 #include "support/error_matchers.h"
 
@@ -397,5 +398,47 @@ TEST_F(ProjectParametersDialog, AHookThatPressesEnterForEveryDialogPressesOk) {
       0);
   EXPECT_TRUE(Show(parameters));
   desktop.UnhookWindowsHookEx(hook);
+  EXPECT_EQ(Value(parameters, "Database"), database);
+}
+
+namespace {
+
+// A user whose file dialog fails as the common dialog library can (out of
+// memory, a bad structure): the error reaches the event procedure.
+class FailingFileDialogUser : public sim::User {
+ public:
+  explicit FailingFileDialogUser(std::function<void(sim::Windows&, HWND)> act) : act_(act) {}
+  void Act(sim::Windows& windows, HWND dialog) override { act_(windows, dialog); }
+  std::int32_t AnswerMessageBox(const sim::Shell::Message&) override { return Win::IDOK; }
+  bool ChooseFile(platform::Shell::OpenFileName&) override { com::Raise(7, "Out of memory"); }
+  void ShowHelp(const sim::Shell::HelpCall&) override {}
+
+ private:
+  std::function<void(sim::Windows&, HWND)> act_;
+};
+
+}  // namespace
+
+TEST_F(ProjectParametersDialog, AnErrorInAnEventProcedureIsLoggedAndTheDialogStaysUsable) {
+  const std::string database = NewFile("sales.mdb");
+  std::string parameters = Parameters(temp.File("old.mdb"));
+  int turn = 0;
+  FailingFileDialogUser user([&](sim::Windows& w, HWND d) {
+    if (turn++ == 0) return w.Click(Item(d, "..."));
+    const auto& entries = vxhandler::ProblemLog()->Entries();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].where, "tovrin.frmProjectParameters.cmdDatabasePath_Click");
+    EXPECT_EQ(entries[0].contexts,
+              std::vector<std::string>{"tovrin.frmProjectParameters.cmdDatabasePath_Click"});
+    EXPECT_NE(entries[0].problem->IProblem_Description().find("Out of memory"), std::string::npos);
+    w.PressKey(d, 'F', kAlt);
+    w.Type(d, database);
+    w.PressKey(d, sim::Windows::VK_RETURN);
+  });
+  windows().SetUser(&user);
+  machine.shell().SetUser(&user);
+  EXPECT_TRUE(Show(parameters));
+  windows().SetUser(nullptr);
+  machine.shell().SetUser(nullptr);
   EXPECT_EQ(Value(parameters, "Database"), database);
 }
