@@ -276,8 +276,16 @@ TEST_F(DesignForm, PropertiesAKindDoesNotHaveAreRefused) {
 }
 
 TEST_F(DesignForm, SectionsAreThoseTheTextHas) {
+  // Sections the text gives no name have those Access gives new ones.
+  const std::vector<std::string> unnamed_report = {
+      "Version =20",     "Begin Report",           "    Begin",
+      "        Begin FormHeader", "            Height =400", "        End",
+      "        Begin PageHeader", "        End",     "        Begin Section",
+      "        End",      "        Begin BreakFooter", "            BreakLevel =1",
+      "        End",      "    End",               "End"};
   Start({{"Orders", OrdersForm()}, {"frmCustomers", SampleLines("forms/frmCustomers.bas")}},
-        {{"rptCustomerOrders", SampleLines("reports/rptCustomerOrders.bas")}});
+        {{"rptCustomerOrders", SampleLines("reports/rptCustomerOrders.bas")},
+         {"rptUnnamed", unnamed_report}});
   auto orders = OpenForm("Orders");
   EXPECT_EQ(com::CStr(com::CObj(orders->Call("Section", {com::Variant(0)}))->Get("Name")), "Detail");
   EXPECT_EQ(com::CStr(com::CObj(orders->Call("Section", {com::Variant(1)}))->Get("Name")),
@@ -301,6 +309,13 @@ TEST_F(DesignForm, SectionsAreThoseTheTextHas) {
             16777215);
   EXPECT_EQ(com::CLng(com::CObj(orders->Call("Section", {com::Variant(0)}))->Get("BackColor")),
             -2147483633);
+
+  auto unnamed = OpenReport("rptUnnamed");
+  const std::vector<std::pair<std::int32_t, std::string>> names = {
+      {0, "Detail"}, {1, "ReportHeader"}, {3, "PageHeaderSection"}, {8, "GroupFooter3"}};
+  for (const auto& [number, name] : names)
+    EXPECT_EQ(com::CStr(com::CObj(unnamed->Call("Section", {com::Variant(number)}))->Get("Name")),
+              name);
 
   auto detail = com::CObj(orders->Call("Section", {com::Variant(0)}));
   for (const std::string taken : {"FormHeader", "formheader", "cboShipper", "txtCustomer_ID"})
