@@ -4,7 +4,11 @@
 #include <glib.h>
 #include <mdbtools.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -92,6 +96,32 @@ bool IsBinary(int type) { return type == MDB_OLE || type == MDB_BINARY; }
 
 std::string Lower(const std::string& name) { return com::LCase(name); }
 
+// libmdb writes what it cannot make out of a file to the standard error;
+// while it reads, that goes nowhere: the reason this program gives is its own.
+class QuietStderr {
+ public:
+  QuietStderr() {
+    std::fflush(stderr);
+    saved_ = ::dup(STDERR_FILENO);
+    const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (null >= 0) {
+      ::dup2(null, STDERR_FILENO);
+      ::close(null);
+    }
+  }
+  ~QuietStderr() {
+    std::fflush(stderr);
+    if (saved_ < 0) return;
+    ::dup2(saved_, STDERR_FILENO);
+    ::close(saved_);
+  }
+  QuietStderr(const QuietStderr&) = delete;
+  QuietStderr& operator=(const QuietStderr&) = delete;
+
+ private:
+  int saved_ = -1;
+};
+
 // A table definition read from the file, freed with it.
 struct TableDef {
   explicit TableDef(MdbTableDef* t) : table(t) {}
@@ -141,6 +171,7 @@ MdbFile::MdbFile(const std::string& path) : path_(path), handle_(std::make_uniqu
   std::error_code error;
   if (!fs::is_regular_file(path, error)) sim::jet::RaiseDao(sim::jet::kDaoFileNotFound, path);
   CheckSize(path, CheckHeader(path));
+  const QuietStderr quiet;
   handle_->mdb = mdb_open(path.c_str(), MDB_NOFLAGS);
   if (!handle_->mdb) sim::jet::RaiseDao(sim::jet::kDaoDamaged, path);
   MdbHandle* mdb = handle_->mdb;
@@ -199,6 +230,7 @@ MdbTableDef* ReadTable(MdbHandle* mdb, const std::string& path, const std::strin
 }  // namespace
 
 std::vector<MdbRow> MdbFile::Rows(const std::string& name) const {
+  const QuietStderr quiet;
   MdbHandle* mdb = handle_->mdb;
   TableDef def(ReadTable(mdb, path_, name));
   MdbTableDef* table = def.table;
@@ -235,6 +267,7 @@ std::vector<MdbRow> MdbFile::Rows(const std::string& name) const {
 }
 
 TableShape MdbFile::Shape(const std::string& name) const {
+  const QuietStderr quiet;
   MdbHandle* mdb = handle_->mdb;
   TableDef def(ReadTable(mdb, path_, name));
   MdbTableDef* table = def.table;

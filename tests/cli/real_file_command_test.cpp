@@ -105,10 +105,13 @@ TEST_F(RealFileCommandTest, FilesThatCannotBeReadGiveOneErrorLine) {
   std::string bytes = ReadFile(testing_support::RealFixture("queryTestV2000.mdb"));
   const std::string cut = temp_.File("cut.mdb");
   std::ofstream(cut, std::ios::binary) << bytes.substr(0, bytes.size() / 2 + 100);
+  const std::string blank = temp_.File("blank.mdb");
+  std::ofstream(blank, std::ios::binary) << bytes.substr(0, 0x80)
+                                         << std::string(bytes.size() - 0x80, '\0');
   bytes.replace(4, 15, "Standard ACE DB");
   const std::string ace = temp_.File("new.accdb");
   std::ofstream(ace, std::ios::binary) << bytes;
-  for (const std::string& file : {cut, ace})
+  for (const std::string& file : {cut, blank, ace})
     for (const char* command : {"list", "search"}) {
       const CommandResult r = Run(std::string(command) + " " + Quoted(file) + " Tables");
       EXPECT_EQ(r.code, 2) << file << "\n" << r.out;
