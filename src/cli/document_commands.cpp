@@ -31,30 +31,41 @@ std::unique_ptr<sim::jet::Catalog> OpenDatabase(const std::string& path, bool re
                                              sim::jet::Catalog::Account{});
 }
 
+// ", 2 command bar(s) and page(s)" when there are any.
+std::string BarsAndPagesCount(const BarsAndPages& bars_and_pages) {
+  if (bars_and_pages.Count() == 0) return "";
+  return ", " + std::to_string(bars_and_pages.Count()) + " command bar(s) and page(s)";
+}
+
 }  // namespace
 
 void StoreDocuments(const std::string& database, const std::string& password,
-                    const std::vector<sim::access::StoredDocument>& documents) {
+                    const std::vector<sim::access::StoredDocument>& documents,
+                    const BarsAndPages& bars_and_pages) {
   auto catalog = OpenDatabase(database, false, password);
   sim::access::DocumentStore store(*catalog);
   catalog->Write([&] {
     for (const auto& document : documents) store.Put(document);
+    bars_and_pages.Store(*catalog);
   });
 }
 
 int Import(const Options& o, Console& console) {
-  const auto files = DocumentFolder::Load(o.arguments[0]);
+  auto files = DocumentFolder::Load(o.arguments[0]);
+  const auto bars_and_pages = BarsAndPages::Take(files, o.arguments[0]);
   std::vector<SkippedFile> skipped;
   const auto documents = DocumentFolder::Read(files, skipped);
   const std::string database = fs::absolute(o.arguments[1]).lexically_normal().string();
   const bool created = !fs::exists(database);
   if (created) sim::jet::DatabaseBuilder{database}.DatabasePassword(o.password);
-  if (auto error = com::Capture([&] { StoreDocuments(database, o.password, documents); })) {
+  if (auto error = com::Capture(
+          [&] { StoreDocuments(database, o.password, documents, bars_and_pages); })) {
     if (created) fs::remove(database);
     throw *error;
   }
   for (const auto& file : skipped) console.out << "skipped " << file.path << ": " << file.reason << '\n';
-  console.out << "imported " << documents.size() << " document(s) into " << database << '\n';
+  console.out << "imported " << documents.size() << " document(s)"
+              << BarsAndPagesCount(bars_and_pages) << " into " << database << '\n';
   return 0;
 }
 
@@ -64,11 +75,15 @@ int Export(const Options& o, Console& console) {
   std::vector<sim::access::StoredDocument> documents;
   for (const std::int32_t kind : kDocumentKinds)
     for (const auto& name : store.Names(kind)) documents.push_back(*store.Find(kind, name));
+  const auto bars_and_pages = BarsAndPages::Of(*catalog);
   const fs::path folder(o.arguments[1]);
   if (fs::exists(folder) && !fs::is_directory(folder))
     throw UsageError(folder.string() + " is not a folder");
-  DocumentFolder::Save(folder, DocumentFolder::Write(documents));
-  console.out << "exported " << documents.size() << " document(s) to " << folder.string() << '\n';
+  auto files = DocumentFolder::Write(documents);
+  for (auto& file : bars_and_pages.Files()) files.push_back(std::move(file));
+  DocumentFolder::Save(folder, files);
+  console.out << "exported " << documents.size() << " document(s)"
+              << BarsAndPagesCount(bars_and_pages) << " to " << folder.string() << '\n';
   return 0;
 }
 

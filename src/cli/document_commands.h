@@ -1,26 +1,30 @@
 #pragma once
 // `quillnet import DIR DB` and `quillnet export DB DIR`: an application's
-// forms, reports, macros and modules between a folder in the source-control
-// layout and a database file.
+// forms, reports, macros, modules, command bars and data access pages
+// between a folder in the source-control layout and a database file.
 
 #include <string>
 #include <vector>
 
+#include "cli/bars_and_pages.h"
 #include "cli/commands.h"
 #include "cli/options.h"
 #include "sim/access/stored_document.h"
 
 namespace cli {
 
-// Creates or replaces the documents in the database file in one transaction;
-// 3031 when the database password does not match.
+// Creates or replaces the documents, command bars and data access pages in
+// the database file in one transaction; 3031 when the database password
+// does not match.
 void StoreDocuments(const std::string& database, const std::string& password,
-                    const std::vector<sim::access::StoredDocument>& documents);
+                    const std::vector<sim::access::StoredDocument>& documents,
+                    const BarsAndPages& bars_and_pages = {});
 
-// Loads every document of the folder into the database (created empty when
+// Loads every document, bar and page of the folder into the database (created empty when
 // missing) in one transaction: one bad file, and nothing is written.
 int Import(const Options& options, Console& console);
-// Writes every document of the database into the folder.
+// Writes every document and bar of the database, and its pages' HTML
+// files, into the folder.
 int Export(const Options& options, Console& console);
 
 }  // namespace cli

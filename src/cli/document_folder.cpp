@@ -86,7 +86,9 @@ const Kind* KindOfText(const std::string& text, const std::string& extension) {
 }
 
 
-std::string EncodeName(const std::string& name) {
+}  // namespace
+
+std::string DocumentFolder::EncodeName(const std::string& name) {
   static constexpr char kDigits[] = "0123456789ABCDEF";
   std::string encoded;
   for (const char c : name) {
@@ -101,7 +103,7 @@ std::string EncodeName(const std::string& name) {
   return encoded;
 }
 
-std::string DecodeName(const std::string& stem) {
+std::string DocumentFolder::DecodeName(const std::string& stem) {
   std::string name;
   for (std::size_t i = 0; i < stem.size(); ++i) {
     if (stem[i] == '%' && i + 2 < stem.size() && std::isxdigit(static_cast<unsigned char>(stem[i + 1])) &&
@@ -117,6 +119,8 @@ std::string DecodeName(const std::string& stem) {
   }
   return name;
 }
+
+namespace {
 
 [[noreturn]] void Refuse(const std::string& path, const std::string& message) {
   throw UsageError(path + ": " + message);
@@ -248,7 +252,7 @@ std::variant<Entry, std::string> Classify(const FolderFile& file) {
   const Kind* kind = parts.size() > 1 ? KindOfFolder(parts[parts.size() - 2]) : nullptr;
   const bool text = extension == ".bas" || extension == ".cls" || extension == ".txt";
   if (!kind) {
-    if (!text) return "not in a folder of forms, reports, macros or modules";
+    if (!text) return "not in a folder of forms, reports, macros, modules, command bars or pages";
     std::optional<DecodedText> decoded;
     try {
       decoded = sim::access::DecodeText(file.bytes);
@@ -268,7 +272,7 @@ std::variant<Entry, std::string> Classify(const FolderFile& file) {
 std::vector<FolderFile> WriteOne(const StoredDocument& document) {
   const std::string path = document.layout.file.empty()
                                ? std::string(KindOf(document.object_type).folder) + "/" +
-                                     EncodeName(document.name) + ".bas"
+                                     DocumentFolder::EncodeName(document.name) + ".bas"
                                : document.layout.file;
   const auto encode = [](const std::string& text, const sim::access::TextFraming& framing,
                          const std::optional<std::string>& source) {
@@ -345,7 +349,7 @@ std::vector<StoredDocument> DocumentFolder::Read(const std::vector<FolderFile>& 
     const FolderFile& file = *entry.file;
     if (reader.Claimed(file.path)) continue;
     if (entry.split_module) Refuse(file.path, "a module file that no form's or report's text refers to");
-    const std::string name = DecodeName(fs::path(file.path).stem().string());
+    const std::string name = DocumentFolder::DecodeName(fs::path(file.path).stem().string());
     if (auto error = com::Capture([&] { sim::jet::CheckName(name); }))
       Refuse(file.path, error->Description());
     const auto [other, fresh] =

@@ -46,6 +46,11 @@ class DocumentFolder {
                                                        std::vector<SkippedFile>& skipped);
   // The files of the documents, in the form each came in.
   static std::vector<FolderFile> Write(const std::vector<sim::access::StoredDocument>& documents);
+
+  // An object's name as a file name (the characters no file name may hold
+  // as %XX), and back.
+  static std::string EncodeName(const std::string& name);
+  static std::string DecodeName(const std::string& stem);
 };
 
 }  // namespace cli

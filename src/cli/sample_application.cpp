@@ -9,6 +9,7 @@
 #include "com/error.h"
 #include "com/text.h"
 #include "sim/access/text_encoding.h"
+#include "sim/office/bar_text.h"
 #include "sim/jet/database_builder.h"
 
 namespace cli {
@@ -135,6 +136,27 @@ std::vector<FolderFile> Documents(const json& d) {
   return files;
 }
 
+// Command bars as their text, and data access pages as Access writes their
+// HTML: in the code page, lines ending in CR LF, the files beside the
+// database.
+std::vector<FolderFile> BarAndPageFiles(const json& d, const fs::path& folder) {
+  std::vector<FolderFile> files;
+  for (const json& bar : d.value("command_bars", json::array()))
+    files.push_back({"commandbars/" + DocumentFolder::EncodeName(bar.at("Name").get<std::string>()) +
+                         ".json",
+                     sim::office::RenderBar(bar)});
+  std::vector<FolderFile> pages;
+  for (const json& page : d.value("pages", json::array())) {
+    std::vector<std::string> lines;
+    for (const json& line : page.at("lines")) lines.push_back(line.get<std::string>());
+    pages.push_back({page.at("file").get<std::string>(),
+                     sim::access::Utf8ToAnsi(com::Join(lines, "\r\n") + "\r\n")});
+  }
+  DocumentFolder::Save(folder, pages);
+  files.insert(files.end(), pages.begin(), pages.end());
+  return files;
+}
+
 void BuildDatabase(const json& d, const std::string& path, const std::string& backend_path) {
   DatabaseBuilder builder(path);
   for (const json& t : d.value("tables", json::array())) builder.Table(Table(t));
@@ -155,8 +177,12 @@ void BuildDatabase(const json& d, const std::string& path, const std::string& ba
   }
   for (const json& r : d.value("relations", json::array())) builder.Relation(Relation(r));
   for (const json& s : d.value("import_specs", json::array())) builder.ImportSpec(ImportSpec(s));
+  auto files = Documents(d);
+  const fs::path folder = fs::path(path).parent_path();
+  for (auto& file : BarAndPageFiles(d, folder)) files.push_back(std::move(file));
+  const auto bars_and_pages = BarsAndPages::Take(files, folder);
   std::vector<SkippedFile> skipped;
-  StoreDocuments(path, "", DocumentFolder::Read(Documents(d), skipped));
+  StoreDocuments(path, "", DocumentFolder::Read(files, skipped), bars_and_pages);
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include "objects/data/queries.h"
 #include "objects/data/relationships.h"
 #include "objects/data/tables.h"
+#include "objects/documents/command_bars.h"
+#include "objects/documents/data_access_pages.h"
 #include "objects/documents/forms.h"
 #include "objects/documents/reports.h"
 #include "objects/documents/unbuilt_collection.h"
@@ -579,10 +581,10 @@ void Project::InitCollections() {
   }
   add(std::make_shared<objects::Forms>(), "Forms");
   add(std::make_shared<objects::Reports>(), "Reports");
-  add(std::make_shared<objects::UnbuiltCollection>("DataAccessPages"), "DataAccessPages");
+  add(std::make_shared<objects::DataAccessPages>(), "DataAccessPages");
   add(std::make_shared<objects::Macros>(), "Macros");
   add(std::make_shared<objects::Modules>(), "Modules");
-  add(std::make_shared<objects::UnbuiltCollection>("CommandBars"), "CommandBars");
+  add(std::make_shared<objects::CommandBars>(), "CommandBars");
 }
 
 std::shared_ptr<objects::Tables> Project::Tables() {

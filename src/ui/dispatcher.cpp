@@ -5,6 +5,8 @@
 #include "host/tracer.h"
 #include "objects/code/macro.h"
 #include "objects/code/module.h"
+#include "objects/documents/command_bar.h"
+#include "objects/documents/data_access_page.h"
 #include "objects/documents/form.h"
 #include "objects/documents/report.h"
 #include "platform/dao.h"
@@ -102,14 +104,24 @@ com::ObjectRef Dispatcher::NotBuilt(const std::string& kind) const {
   validation::RaiseMessage("The driver cannot open " + kind + " yet: this kind of object is not built.");
 }
 
-com::ObjectRef Dispatcher::GetCommandBar(std::shared_ptr<driver::Project>, const std::string&) {
-  return vxhandler::Guard(kClass, "GetCommandBar", [&] { return NotBuilt("command bars"); });
+com::ObjectRef Dispatcher::GetCommandBar(std::shared_ptr<driver::Project> project,
+                                         const std::string& name) {
+  return vxhandler::Guard(kClass, "GetCommandBar", [&] {
+    auto bar = std::make_shared<objects::CommandBar>();
+    bar->Initialize(std::move(project), std::static_pointer_cast<Dispatcher>(shared_from_this()),
+                    name);
+    return com::ObjectRef(bar);
+  });
 }
 
-com::ObjectRef Dispatcher::GetDataAccessPage(std::shared_ptr<driver::Project>, std::int32_t,
-                                             const std::string&) {
-  return vxhandler::Guard(kClass, "GetDataAccessPage",
-                          [&] { return NotBuilt("data access pages"); });
+com::ObjectRef Dispatcher::GetDataAccessPage(std::shared_ptr<driver::Project> project,
+                                             std::int32_t project_type, const std::string& name) {
+  return vxhandler::Guard(kClass, "GetDataAccessPage", [&] {
+    auto page = std::make_shared<objects::DataAccessPage>();
+    page->Initialize(std::move(project), std::static_pointer_cast<Dispatcher>(shared_from_this()),
+                     project_type, name);
+    return com::ObjectRef(page);
+  });
 }
 
 com::ObjectRef Dispatcher::GetForm(std::shared_ptr<driver::Project> project,

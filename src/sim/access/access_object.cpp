@@ -1,6 +1,8 @@
 #include "sim/access/access_object.h"
 
+#include "platform/access.h"
 #include "sim/access/application.h"
+#include "sim/access/page_links.h"
 
 namespace sim::access {
 
@@ -9,6 +11,7 @@ const com::TypeInfo& AccessObject::Members() const {
                                         .Get("Name", &AccessObject::Name)
                                         .Get("Type", &AccessObject::Type)
                                         .Get("IsLoaded", &AccessObject::IsLoaded)
+                                        .Get("FullName", &AccessObject::FullName)
                                         .Build();
   return info;
 }
@@ -16,6 +19,12 @@ const com::TypeInfo& AccessObject::Members() const {
 bool AccessObject::IsLoaded() {
   auto* documents = Application::Served(application_)->Documents();
   return documents && documents->IsOpen(type_, name_);
+}
+
+std::string AccessObject::FullName() {
+  auto* documents = Application::Served(application_)->Documents();
+  if (type_ != msaccess::acDataAccessPage || !documents) return "";
+  return PageLinks(documents->File()->Catalog()).Path(name_).value_or("");
 }
 
 }  // namespace sim::access

@@ -24,6 +24,8 @@ class AccessObject : public com::Dispatch {
   std::string Name() const { return name_; }
   std::int32_t Type() const { return type_; }
   bool IsLoaded();
+  // The HTML file a data access page is linked to; empty for other objects.
+  std::string FullName();
 
  private:
   std::weak_ptr<Application> application_;

@@ -10,6 +10,7 @@
 #include "sim/access/open_documents.h"
 #include "sim/access/vbe.h"
 #include "sim/machine.h"
+#include "sim/office/command_bars.h"
 
 namespace sim::access {
 namespace {
@@ -96,6 +97,7 @@ const com::TypeInfo& Application::Members() const {
           .Get("Reports", &Application::Reports)
           .Get("Modules", &Application::Modules)
           .Get("DataAccessPages", &Application::DataAccessPages)
+          .Get("CommandBars", &Application::CommandBars)
           .Custom(Action("RunCommand", [](Application& app, Args args) {
             app.RunCommand(com::CLng(Required(args, 0)));
           }))
@@ -174,6 +176,10 @@ com::ObjectRef Application::Modules() {
 
 com::ObjectRef Application::DataAccessPages() {
   return std::make_shared<OpenDocuments>(Self(), msaccess::acDataAccessPage);
+}
+
+com::ObjectRef Application::CommandBars() {
+  return std::make_shared<office::CommandBars>(Self());
 }
 
 void Application::RunCommand(std::int32_t command) {

@@ -74,6 +74,8 @@ class Application : public com::Dispatch, public Program {
   com::ObjectRef Reports();
   com::ObjectRef Modules();
   com::ObjectRef DataAccessPages();
+  // Office's command bars: Access's own, then the open database's.
+  com::ObjectRef CommandBars();
   // 133 opens the Relationships window; 183 and 184 switch the active
   // window to design or SQL view. Every command that ran is recorded.
   void RunCommand(std::int32_t command);

@@ -7,6 +7,7 @@
 #include "sim/access/access_errors.h"
 #include "sim/access/document_design.h"
 #include "sim/access/document_store.h"
+#include "sim/access/page_links.h"
 #include "sim/access/window_styles.h"
 
 namespace sim::access {
@@ -89,6 +90,10 @@ void DocumentWindows::Open(std::int32_t object_type, const std::string& name, st
   if (view < 0 || !ShowsInWindow(kind, *stored, view))
     RaiseAccess(kActionNotAvailable, OpenAction(kind));
   const std::int32_t show = ShowCommand(kind, window_mode);
+  // Access cannot show a page whose HTML file is gone: it says so, and the
+  // action is cancelled.
+  if (object_type == msaccess::acDataAccessPage && PageFileMissing(file_->Catalog(), *stored))
+    RaiseAccess(kActionCanceled, OpenAction(kind));
   if (HasDesign(object_type)) OpenDesign(object_type, *stored);
   main_.Show({object_type, *stored, view}, kind.window_class, Caption(kind, *stored, view), show);
 }

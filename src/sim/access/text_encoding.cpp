@@ -72,6 +72,8 @@ std::string Convert(std::string_view input, const char* from, const char* to,
   return output;
 }
 
+}  // namespace
+
 std::string AnsiToUtf8(std::string_view bytes) {
   std::string text;
   text.reserve(bytes.size());
@@ -100,6 +102,8 @@ std::string Utf8ToAnsi(std::string_view text) {
   }
   return bytes;
 }
+
+namespace {
 
 // Pairs of surrogates each encoded on its own (ED A0-AF xx ED B0-BF xx)
 // become the 4-byte sequence of the character they stand for.

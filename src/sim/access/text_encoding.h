@@ -44,6 +44,12 @@ DecodedText DecodeText(std::string_view bytes);
 // Raises TextFormatError for a character the code page cannot hold.
 std::string EncodeText(std::string_view text, const TextFraming& framing);
 
+// Text in the Windows Western code page (1252) and the same text in UTF-8,
+// line breaks untouched. Utf8ToAnsi raises TextFormatError for a character
+// the code page cannot hold.
+std::string AnsiToUtf8(std::string_view bytes);
+std::string Utf8ToAnsi(std::string_view text);
+
 // The number of UTF-16 code units of UTF-8 text: what Access counts.
 std::size_t Utf16Length(std::string_view text);
 
