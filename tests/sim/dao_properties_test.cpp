@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "dao_fixture.h"
 #include "support/error_matchers.h"
 
@@ -97,6 +99,34 @@ TEST_F(DaoProperties, AppendAndDeleteFollowDaosRules) {
     EXPECT_EQ(ErrorOf(cases[i].work).Number(), cases[i].number) << "case " << i;
   properties->Delete("FORMAT");
   EXPECT_EQ(ErrorOf([&] { properties->Item("Format"); }).Number(), 3270);
+}
+
+TEST_F(DaoProperties, AppendedPropertiesKeepTheirOrderOnEachOwnerAfterReopening) {
+  auto name = Field("Name");
+  auto age = Field("Age");
+  const auto append = [](const std::shared_ptr<dao::Field>& field, const char* property) {
+    field->GetProperties()->Append(field->CreateProperty(property, dao::dbText, com::Variant("x")));
+  };
+  const std::map<std::string, std::int32_t> built_in = {
+      {"Name", name->GetProperties()->Count()}, {"Age", age->GetProperties()->Count()}};
+  append(name, "Format");
+  append(age, "Caption");
+  append(name, "Description");
+  append(age, "Format");
+  append(name, "Caption");
+  name->GetProperties()->Delete("Format");
+  append(name, "Format");
+  db.reset();
+  db = Open(temp.File("db.mdb"));
+  const auto appended = [&](const char* field) {
+    auto properties = Field(field)->GetProperties();
+    std::vector<std::string> names;
+    for (auto i = built_in.at(field); i < properties->Count(); ++i)
+      names.push_back(properties->Item(i)->Name());
+    return names;
+  };
+  EXPECT_EQ(appended("Name"), (std::vector<std::string>{"Description", "Caption", "Format"}));
+  EXPECT_EQ(appended("Age"), (std::vector<std::string>{"Caption", "Format"}));
 }
 
 TEST_F(DaoProperties, AnUnappendedTableHasOnlyItsBuiltInProperties) {

@@ -125,6 +125,11 @@ TEST_F(DaoTableDefs, EveryDesignChangeMovesLastUpdated) {
         field->GetProperties()->Append(
             field->CreateProperty("Caption", dao::dbMemo, com::Variant("c")));
       },
+      [&] {
+        auto field = Table("Customers")->GetFields()->Item("Name");
+        field->GetProperties()->Item("Caption")->SetValue(com::Variant("d"));
+      },
+      [&] { Table("Customers")->GetFields()->Item("Name")->GetProperties()->Delete("Caption"); },
   };
   std::string last = Stamp("Customers");
   for (std::size_t i = 0; i < changes.size(); ++i) {

@@ -1,12 +1,13 @@
 #include "sim/jet/property_store.h"
 
+#include <sqlite3.h>
+
 #include <map>
 
 #include "com/text.h"
 #include "sim/jet/dao_errors.h"
 #include "sim/jet/dao_value.h"
 #include "sim/jet/definition_cache.h"
-#include "sim/jet/object_store.h"
 
 namespace sim::jet {
 namespace {
@@ -29,13 +30,35 @@ void Insert(Catalog& catalog, const PropertyKey& key, const PropertySpec& proper
       catalog,
       "INSERT INTO jet_properties (owner_kind, owner_id, owner_member, name, type, value, "
       "value_type, inherited, position) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, "
-      "(SELECT IFNULL(MAX(position), 0) + 1 FROM jet_properties))",
+      "(SELECT IFNULL(MAX(position), 0) + 1 FROM jet_properties WHERE owner_kind = ?1 AND "
+      "owner_id = ?2 AND owner_member = ?3))",
       key);
   statement.Bind(4, property.name);
   statement.Bind(5, static_cast<std::int64_t>(property.type));
   statement.BindTyped(6, 7, ToDaoType(property.type, property.value));
   statement.Bind(8, static_cast<std::int64_t>(property.inherited));
   statement.Run();
+}
+
+void DeleteProperty(Catalog& catalog, const PropertyKey& key, const std::string& name) {
+  auto statement = PrepareFor(
+      catalog, std::string("DELETE FROM jet_properties WHERE ") + kOwner + " AND name = ?4", key);
+  statement.Bind(4, name);
+  statement.Run();
+}
+
+// The statement that stamps the object a property's owner belongs to: a
+// field's or index's table is found inside it.
+const char* TouchStatement(PropertyKey::Kind kind) {
+  switch (kind) {
+    case PropertyKey::kField:
+      return "UPDATE jet_objects SET date_update = ?1 WHERE id = "
+             "(SELECT table_id FROM jet_fields WHERE id = ?2)";
+    case PropertyKey::kIndex:
+      return "UPDATE jet_objects SET date_update = ?1 WHERE id = "
+             "(SELECT table_id FROM jet_indexes WHERE id = ?2)";
+    default: return "UPDATE jet_objects SET date_update = ?1 WHERE id = ?2";
+  }
 }
 
 }  // namespace
@@ -88,7 +111,7 @@ void PropertyStore::Add(const PropertyKey& key, const PropertySpec& property) {
 }
 
 void PropertyStore::Put(const PropertyKey& key, const PropertySpec& property) {
-  if (Find(key, property.name)) Delete(key, property.name);
+  if (Find(key, property.name)) DeleteProperty(catalog_, key, property.name);
   Insert(catalog_, key, property);
   TouchOwner(key);
 }
@@ -110,10 +133,7 @@ void PropertyStore::SetValue(const PropertyKey& key, const std::string& name,
 
 void PropertyStore::Delete(const PropertyKey& key, const std::string& name) {
   if (!Find(key, name)) RaiseDao(kDaoItemNotFound);
-  auto statement = PrepareFor(
-      catalog_, std::string("DELETE FROM jet_properties WHERE ") + kOwner + " AND name = ?4", key);
-  statement.Bind(4, name);
-  statement.Run();
+  DeleteProperty(catalog_, key, name);
   TouchOwner(key);
 }
 
@@ -130,18 +150,10 @@ void PropertyStore::ReplaceInherited(const PropertyKey& key,
 }
 
 void PropertyStore::TouchOwner(const PropertyKey& key) {
-  std::int64_t object_id = key.id;
-  const char* owner_query =
-      key.kind == PropertyKey::kField   ? "SELECT table_id FROM jet_fields WHERE id = ?1"
-      : key.kind == PropertyKey::kIndex ? "SELECT table_id FROM jet_indexes WHERE id = ?1"
-                                        : nullptr;
-  if (owner_query) {
-    auto statement = catalog_.db().Prepare(owner_query);
-    statement.Bind(1, key.id);
-    if (!statement.Step()) RaiseDao(kDaoObjectInvalid);
-    object_id = statement.Int(0);
-  }
-  ObjectStore(catalog_).Touch(object_id);
+  catalog_.db().Prepare(TouchStatement(key.kind)).BindAll(catalog_.Now().serial, key.id).Run();
+  const bool stamped = sqlite3_changes(catalog_.db().handle()) > 0;
+  if (!stamped && (key.kind == PropertyKey::kField || key.kind == PropertyKey::kIndex))
+    RaiseDao(kDaoObjectInvalid);
 }
 
 }  // namespace sim::jet
