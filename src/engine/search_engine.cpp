@@ -483,6 +483,19 @@ void SearchEngine::Replace(std::vector<Hit>& hits, const Matcher& matcher,
     restore_point->Restore();
     return;
   }
+  if (restore_point) Save(hits, *restore_point);
+}
+
+void SearchEngine::Save(std::vector<Hit>& hits, RestorePoint& restore_point) {
+  auto failure = com::Capture([&] { Project().IProject_Deactivate(); });
+  Close();
+  if (!failure) return;
+  for (Hit& hit : hits)
+    if (hit.status == HitStatus::Replaced) {
+      hit.status = HitStatus::Failed;
+      hit.error = "Not saved: " + UserMessage(*failure);
+    }
+  restore_point.Restore();
 }
 
 }  // namespace engine

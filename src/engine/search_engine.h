@@ -23,6 +23,8 @@ class IProject;
 
 namespace engine {
 
+class RestorePoint;
+
 struct ProjectOptions {
   std::string database;
   bool access_project = false;
@@ -139,7 +141,8 @@ class SearchEngine {
   // the database file is put back byte for byte as it was before the first
   // write (the project is closed for that), and the hits that were not the
   // cause say NotKept. With `keep_going` every change that can be written is
-  // kept.
+  // kept. A run that wrote anything ends by closing the project, which saves
+  // it (see Save).
   void Replace(std::vector<Hit>& hits, const Matcher& matcher, const std::string& replacement,
                const ReplaceOptions& options, const std::function<void()>& before_first_write);
 
@@ -157,6 +160,10 @@ class SearchEngine {
   // with another rename of the run; true when there is none.
   bool CheckRenames(std::vector<Hit>& hits);
   std::vector<std::string> NamesOf(const std::string& collection);
+  // The database keeps a run's writes until the project lets it go: the run
+  // is saved by deactivating the project. When that fails, every file is put
+  // back and the hits written say so. The engine can do nothing more after.
+  void Save(std::vector<Hit>& hits, RestorePoint& restore_point);
   // Writes the hits of one object; false when any of them was refused or failed.
   bool WriteObject(std::vector<Hit*>& hits, const Matcher& matcher,
                    const std::string& replacement);

@@ -122,5 +122,34 @@ TEST_F(DaoOpenDatabase, TwoConnectionsSeeEachOthersCommittedWrites) {
   EXPECT_EQ(com::CStr(theirs->GetProperties()->Item("startupform")->Value()), "Main");
 }
 
+TEST_F(DaoOpenDatabase, HeldWritesReachTheFileWhenClosedAndAFailedWriteUndoesOnlyItself) {
+  auto builder = Build();
+  builder.Table({.name = "Orders", .fields = {Text("Item")}});
+  builder.Table({.name = "Lines", .fields = {Text("Item")}});
+  auto mine = Open(builder.path());
+  auto orders = mine->GetTableDefs()->Item("Orders");
+  orders->GetFields()->Item("Item")->SetName("Product");
+  EXPECT_EQ(ErrorOf([&] { orders->SetName("Lines"); }).Number(), 3012);
+  auto theirs = Open(builder.path());
+  theirs->GetProperties()->Append(
+      theirs->CreateProperty("StartupForm", dao::dbText, com::Variant("Main")));
+  orders->GetFields()->Item("Product")->SetRequired(true);
+  mine->Close();
+  theirs->Close();
+  auto reopened = Open(builder.path());
+  auto product = reopened->GetTableDefs()->Item("Orders")->GetFields()->Item("Product");
+  EXPECT_TRUE(product->Required());
+  EXPECT_EQ(reopened->GetTableDefs()->Item("Lines")->GetFields()->Item(0)->Name(), "Item");
+  EXPECT_EQ(com::CStr(reopened->GetProperties()->Item("StartupForm")->Value()), "Main");
+}
+
+TEST_F(DaoOpenDatabase, CommitsWaitForTheDisk) {
+  Build();
+  sim::jet::SqliteConnection file(temp.File("db.mdb"), sim::jet::SqliteConnection::Mode::ReadWrite);
+  auto synchronous = file.Prepare("PRAGMA synchronous");
+  ASSERT_TRUE(synchronous.Step());
+  EXPECT_EQ(synchronous.Int(0), 2);  // FULL
+}
+
 }  // namespace
 }  // namespace jet_test

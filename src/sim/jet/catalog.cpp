@@ -1,5 +1,7 @@
 #include "sim/jet/catalog.h"
 
+#include "com/error.h"
+
 #include "sim/jet/dao_errors.h"
 #include "sim/jet/definition_cache.h"
 #include "sim/jet/sqlite_transaction.h"
@@ -26,6 +28,7 @@ bool Catalog::read_only() { return db().read_only(); }
 void Catalog::Write(const std::function<void()>& work) {
   if (read_only()) RaiseDao(kDaoReadOnly);
   if (write_depth_ > 0) return work();
+  db().Hold();
   SqliteTransaction transaction(db());
   struct Depth {
     int& depth;
@@ -37,8 +40,11 @@ void Catalog::Write(const std::function<void()>& work) {
 }
 
 void Catalog::Close() {
+  std::optional<com::Error> failure;
+  if (connection_) failure = com::Capture([&] { connection_->Release(); });
   connection_.reset();
   lease_.reset();
+  if (failure) throw *failure;
 }
 
 void Catalog::CheckFault(const std::string& operation) {

@@ -38,10 +38,13 @@ class Catalog {
   // The definitions this connection has read, kept until the file changes.
   DefinitionCache& definitions() { return *definitions_; }
 
-  // Runs the work as one transaction (or inside the one already running);
-  // raises 3027 on a database opened read-only.
+  // Runs the work as one write inside the transaction the connection holds
+  // (see SqliteConnection::Hold), undone whole when it fails; raises 3027 on
+  // a database opened read-only.
   void Write(const std::function<void()>& work);
 
+  // Commits the connection's writes and closes it; raises when the commit
+  // fails (the writes are then lost), after closing all the same.
   void Close();
 
   // Raises the failure a test queued for the operation in the machine's Sessions.

@@ -47,33 +47,15 @@ std::string FileUri(const std::string& path) {
   return uri + "?cache=shared";
 }
 
-// The write generation of each open file, shared by the connections to it.
-// Values are drawn from one counter, so a value is never seen twice.
+// Generations are drawn from one counter, so a value is never seen twice.
 std::atomic<std::uint64_t> next_generation{1};
-
-std::shared_ptr<std::atomic<std::uint64_t>> FileGeneration(const std::string& path) {
-  static std::mutex guard;
-  static std::map<std::string, std::weak_ptr<std::atomic<std::uint64_t>>> files;
-  std::error_code error;
-  auto canonical = std::filesystem::weakly_canonical(path, error);
-  const std::string key = error ? path : canonical.string();
-  std::lock_guard lock(guard);
-  std::erase_if(files, [](const auto& entry) { return entry.second.expired(); });
-  auto& entry = files[key];
-  auto generation = entry.lock();
-  if (!generation) {
-    generation = std::make_shared<std::atomic<std::uint64_t>>(next_generation++);
-    entry = generation;
-  }
-  return generation;
-}
 
 }  // namespace
 
 void SqliteConnection::Closer::operator()(sqlite3* db) const { sqlite3_close(db); }
 
 SqliteConnection::SqliteConnection(const std::string& path, Mode mode)
-    : path_(path), read_only_(mode == Mode::ReadOnly), generation_(FileGeneration(path)) {
+    : path_(path), read_only_(mode == Mode::ReadOnly), file_(StateOf(path)) {
   sqlite3* db = nullptr;
   const int result =
       sqlite3_open_v2(FileUri(path).c_str(), &db, OpenFlags(mode) | SQLITE_OPEN_URI, nullptr);
@@ -81,9 +63,8 @@ SqliteConnection::SqliteConnection(const std::string& path, Mode mode)
   if (result != SQLITE_OK) Fail(result);
   sqlite3_extended_result_codes(db, 1);
   sqlite3_create_collation(db, "JET", SQLITE_UTF8, nullptr, CompareWithoutCase);
-  // Every write is still one transaction, undone on failure; the simulated
-  // machine has no power to lose, so SQLite need not wait for the disk.
-  Execute("PRAGMA synchronous = OFF");
+  // A committed write is on the disk before the commit returns.
+  Execute("PRAGMA synchronous = FULL");
   Execute("PRAGMA locking_mode = EXCLUSIVE");
   // A large application's catalogue is read over and over while it is
   // searched: it stays in memory (up to 64 MiB), and so do the sorts of the
@@ -92,19 +73,68 @@ SqliteConnection::SqliteConnection(const std::string& path, Mode mode)
   Execute("PRAGMA temp_store = MEMORY");
 }
 
+std::shared_ptr<SqliteConnection::FileState> SqliteConnection::StateOf(const std::string& path) {
+  static std::mutex guard;
+  static std::map<std::string, std::weak_ptr<FileState>> files;
+  std::error_code error;
+  auto canonical = std::filesystem::weakly_canonical(path, error);
+  const std::string key = error ? path : canonical.string();
+  std::lock_guard lock(guard);
+  std::erase_if(files, [](const auto& entry) { return entry.second.expired(); });
+  auto& entry = files[key];
+  auto state = entry.lock();
+  if (!state) {
+    state = std::make_shared<FileState>();
+    state->generation = next_generation++;
+    entry = state;
+  }
+  return state;
+}
+
+void SqliteConnection::TakeTurn() const {
+  if (file_->holder && file_->holder != this) file_->holder->Release();
+}
+
+void SqliteConnection::CheckHeld() {
+  if (file_->holder != this || !sqlite3_get_autocommit(db_.get())) return;
+  file_->holder = nullptr;
+  Fail(SQLITE_ABORT_ROLLBACK);
+}
+
+void SqliteConnection::Hold() {
+  TakeTurn();
+  CheckHeld();
+  if (file_->holder == this) return;
+  Execute("BEGIN IMMEDIATE");
+  file_->holder = this;
+}
+
+void SqliteConnection::Release() {
+  if (file_->holder != this) return;
+  CheckHeld();
+  file_->holder = nullptr;
+  if (auto failure = com::Capture([&] { Execute("COMMIT"); })) {
+    com::IgnoreErrors([&] { Execute("ROLLBACK"); });
+    throw *failure;
+  }
+}
+
 void SqliteConnection::Execute(const std::string& sql) {
+  TakeTurn();
   const int result = sqlite3_exec(db_.get(), sql.c_str(), nullptr, nullptr, nullptr);
   NoteWrite();
   if (result != SQLITE_OK) Fail(result);
 }
 
-void SqliteConnection::NoteWrite() const { *generation_ = next_generation++; }
+void SqliteConnection::NoteWrite() const { file_->generation = next_generation++; }
 
 SqliteConnection::~SqliteConnection() {
+  com::IgnoreErrors([&] { Release(); });
   for (auto& [sql, statement] : idle_) sqlite3_finalize(statement);
 }
 
 SqliteStatement SqliteConnection::Prepare(const std::string& sql) {
+  TakeTurn();
   if (auto idle = idle_.find(sql); idle != idle_.end()) {
     sqlite3_stmt* statement = idle->second;
     idle_.erase(idle);
@@ -137,6 +167,7 @@ void SqliteConnection::Recycle(sqlite3_stmt* statement) const {
 
 std::optional<SqliteStatement> SqliteConnection::TryPrepare(const std::string& sql,
                                                             std::string& message) {
+  TakeTurn();
   sqlite3_stmt* statement = nullptr;
   const char* tail = nullptr;
   const int result = sqlite3_prepare_v2(db_.get(), sql.c_str(), -1, &statement, &tail);

@@ -61,19 +61,39 @@ class SqliteConnection {
   // ends a transaction; what was read while it had one value may be kept
   // while it keeps it. Other processes cannot write meanwhile: the file
   // stays locked by this process while any connection to it is open.
-  std::uint64_t Generation() const { return *generation_; }
+  std::uint64_t Generation() const { return file_->generation; }
   // Called after every statement that may have written.
   void NoteWrite() const;
+
+  // As Jet gathers a session's writes before they reach the disk, a
+  // connection keeps its writes in one transaction it holds open (each write
+  // inside it a savepoint of its own) until it closes, or until another
+  // connection to the file runs a statement: that one commits it first, so
+  // it sees every write made before. Hold begins that transaction unless it
+  // is held already; Release commits it, if held, and raises when it cannot.
+  void Hold();
+  void Release();
+  // Commits another connection's held writes before this one uses the file.
+  void TakeTurn() const;
 
  private:
   struct Closer {
     void operator()(sqlite3* db) const;
   };
+  // What the connections to one file share.
+  struct FileState {
+    std::atomic<std::uint64_t> generation;
+    SqliteConnection* holder = nullptr;  // the connection holding its writes open
+  };
+  static std::shared_ptr<FileState> StateOf(const std::string& path);
+  // Raises when SQLite gave up the held transaction on its own (a full disk,
+  // an I/O error): the writes it held are lost.
+  void CheckHeld();
 
   std::string path_;
   bool read_only_;
   std::unique_ptr<sqlite3, Closer> db_;
-  std::shared_ptr<std::atomic<std::uint64_t>> generation_;  // shared by the file's connections
+  std::shared_ptr<FileState> file_;
   mutable std::unordered_multimap<std::string, sqlite3_stmt*> idle_;  // by SQL text
 };
 

@@ -76,6 +76,7 @@ SqliteStatement& SqliteStatement::BindTyped(int value_index, int type_index,
 }
 
 bool SqliteStatement::Step() {
+  connection_->TakeTurn();
   const int result = sqlite3_step(statement_.get());
   if (!ReadOnly()) connection_->NoteWrite();
   if (result == SQLITE_ROW) return true;

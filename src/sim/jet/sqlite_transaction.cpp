@@ -5,15 +5,19 @@
 namespace sim::jet {
 
 SqliteTransaction::SqliteTransaction(SqliteConnection& connection) : connection_(connection) {
-  connection_.Execute("BEGIN IMMEDIATE");
+  connection_.Execute("SAVEPOINT jet_write");
 }
 
 SqliteTransaction::~SqliteTransaction() {
-  if (!done_) com::IgnoreErrors([this] { connection_.Execute("ROLLBACK"); });
+  if (!done_)
+    com::IgnoreErrors([this] {
+      connection_.Execute("ROLLBACK TO jet_write");
+      connection_.Execute("RELEASE jet_write");
+    });
 }
 
 void SqliteTransaction::Commit() {
-  connection_.Execute("COMMIT");
+  connection_.Execute("RELEASE jet_write");
   done_ = true;
 }
 

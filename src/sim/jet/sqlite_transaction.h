@@ -1,7 +1,8 @@
 #pragma once
-// One write transaction. It commits when told to; leaving the scope without
-// a commit (an error on the way) rolls everything back, so the file stays as
-// it was.
+// One write, as a savepoint: inside the transaction its connection holds, or
+// a transaction of its own when none is held. It is kept when told to;
+// leaving the scope without that (an error on the way) undoes everything it
+// wrote, so the file is as it was before it.
 
 #include "sim/jet/sqlite_connection.h"
 
