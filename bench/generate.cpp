@@ -1,6 +1,7 @@
 // Generates a large Access application for the benchmark: TABLES tables of
-// twenty fields, QUERIES queries and FORMS forms of about thirty controls (a
-// third of them with code behind), and beside it a plain text dump of the
+// twenty fields, QUERIES queries, FORMS forms of about thirty controls (a
+// third of them with code behind) and three tenths as many reports, and
+// beside it a plain text dump of the
 // tables' and queries' texts, for grep to read.
 //
 // usage: quillnet_bench_generate FOLDER [TABLES] [QUERIES] [FORMS]
@@ -76,6 +77,26 @@ std::string FormText(int form, int tables) {
   return text;
 }
 
+// A report over one of the tables, grouped on its first field, with a text
+// box per field in the detail section.
+std::string ReportText(int report, int tables) {
+  const int t = report % tables;
+  std::string text = "Version =20\nVersionRequired =20\nBegin Report\n    Width =9360\n"
+                     "    RecordSource =\"" + TableName(t) + "\"\n    Begin\n"
+                     "        Begin BreakLevel\n            GroupHeader = NotDefault\n"
+                     "            ControlSource =\"" + FieldName(t, 0) + "\"\n        End\n"
+                     "        Begin BreakHeader\n            Height =360\n"
+                     "            Name =\"GroupHeader0\"\n        End\n"
+                     "        Begin Section\n            Height =3000\n"
+                     "            Name =\"Detail\"\n            Begin\n";
+  for (int c = 0; c < kControlPairsPerForm; ++c) {
+    const std::string field = FieldName(t, c % kFieldsPerTable);
+    text += Control("TextBox", "txt" + field, 300 * c,
+                    "                    ControlSource =\"" + field + "\"\n");
+  }
+  return text + "            End\n        End\n    End\nEnd";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -87,6 +108,7 @@ int main(int argc, char** argv) {
   const int tables = argc > 2 ? std::stoi(argv[2]) : 2000;
   const int queries = argc > 3 ? std::stoi(argv[3]) : 25000;
   const int forms = argc > 4 ? std::stoi(argv[4]) : 1000;
+  const int reports = forms * 3 / 10;
   std::filesystem::create_directories(folder);
   sim::Machine machine;  // the builders stamp designs with the machine's clock
   std::ofstream dump(folder / "dump.txt");
@@ -120,6 +142,9 @@ int main(int argc, char** argv) {
   std::vector<sim::access::StoredDocument> documents;
   for (int f = 0; f < forms; ++f)
     documents.push_back({msaccess::acForm, "Form" + std::to_string(f), FormText(f, tables), {}, {}, {}});
+  for (int r = 0; r < reports; ++r)
+    documents.push_back(
+        {msaccess::acReport, "Report" + std::to_string(r), ReportText(r, tables), {}, {}, {}});
   cli::StoreDocuments((folder / "big.mdb").string(), "", documents);
   std::cout << (folder / "big.mdb").string() << '\n';
   return 0;

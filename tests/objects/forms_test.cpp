@@ -262,9 +262,9 @@ TEST_F(FormsTest, LetsWithRules) {
 
   find->Let("Picture", com::Variant("C:\\find.bmp"));
   find->Let("Picture", com::Variant("(NONE)"));
-  EXPECT_EQ(com::CStr(find->Get("Picture")), "");
+  EXPECT_EQ(com::CStr(find->Get("Picture")), "(none)");
   form->Let("Picture", com::Variant("(none)"));
-  EXPECT_EQ(com::CStr(form->Get("Picture")), "");
+  EXPECT_EQ(com::CStr(form->Get("Picture")), "(none)");
   form->SetMode(driver::kModeClosed);
 }
 

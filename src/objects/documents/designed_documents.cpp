@@ -14,7 +14,7 @@ std::string DesignedDocuments::ICollection_EnumObjects() {
 std::shared_ptr<driver::IObject> DesignedDocuments::ICollection_GetObject(
     const std::string& object_name) {
   return vxhandler::Guard(kind_.class_name, "ICollection_GetObject", [&] {
-    return std::dynamic_pointer_cast<driver::IObject>(((*Parent()).*kind_.get)(object_name));
+    return std::dynamic_pointer_cast<driver::IObject>(kind_.get(*Parent(), object_name));
   });
 }
 

@@ -16,7 +16,7 @@ class DesignedDocuments : public CollectionBase {
     DocumentListing listing;
     const char* design_help;  // the design command's help text
     const char* open_action;  // the DoCmd action that opens one
-    com::ObjectRef (driver::Project::*get)(const std::string& name);
+    com::ObjectRef (*get)(driver::Project& project, const std::string& name);
   };
 
   std::string ICollection_EnumObjects() override;

@@ -13,7 +13,9 @@ const DesignedDocuments::Kind kForms{"Forms",
                                       .write_mask = 65548},
                                      "Open the form in design view.",
                                      "OpenForm",
-                                     &driver::Project::GetForm};
+                                     [](driver::Project& project, const std::string& name) {
+                                       return project.GetForm(name);
+                                     }};
 
 }  // namespace
 

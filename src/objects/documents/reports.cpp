@@ -13,7 +13,9 @@ const DesignedDocuments::Kind kReports{"Reports",
                                         .write_mask = 65548},
                                        "Open the report in design view.",
                                        "OpenReport",
-                                       &driver::Project::GetReport};
+                                       [](driver::Project& project, const std::string& name) {
+                                       return project.GetReport(name);
+                                     }};
 
 }  // namespace
 
