@@ -10,7 +10,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path& Folder() {
-  static const fs::path folder = fs::path(QUILLNET_SOURCE_DIR) / ".." / "shared" / "fixtures" / "mdb";
+  static const fs::path folder = fs::path(QUILLNET_SOURCE_DIR) / "tests" / "fixtures" / "mdb";
   return folder;
 }
 
