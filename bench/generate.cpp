@@ -28,12 +28,14 @@ std::string FieldName(int t, int f) {
   return f == 0 ? "CustomerID" : "Field" + std::to_string(t) + "_" + std::to_string(f);
 }
 
+// A control block at the depth (in levels of four spaces) Access writes it.
 std::string Control(const std::string& type, const std::string& name, int top,
-                    const std::string& more) {
-  return "                Begin " + type + "\n                    Left =1800\n" +
-         "                    Top =" + std::to_string(top) + "\n" +
-         "                    Width =1440\n                    Height =255\n" +
-         "                    Name =\"" + name + "\"\n" + more + "                End\n";
+                    const std::string& more, int depth = 4) {
+  const std::string in(4 * depth, ' ');
+  const std::string at = in + "    ";
+  return in + "Begin " + type + "\n" + at + "Left =1800\n" + at + "Top =" + std::to_string(top) +
+         "\n" + at + "Width =1440\n" + at + "Height =255\n" + at + "Name =\"" + name + "\"\n" +
+         more + in + "End\n";
 }
 
 // A form over one of the tables, as SaveAsText writes it: a header, the
@@ -57,8 +59,8 @@ std::string FormText(int form, int tables) {
               "                    RowSource =\"SELECT " + FieldName(t, 0) + " FROM " +
               TableName(t) + ";\"\n";
     more += "                    Begin\n" +
-            Control("Label", "lbl" + field, 300 * c, "                    Caption =\"" + field +
-                                                         ":\"\n") +
+            Control("Label", "lbl" + field, 300 * c,
+                    "                            Caption =\"" + field + ":\"\n", 6) +
             "                    End\n";
     text += Control(combo ? "ComboBox" : "TextBox", "txt" + field, 300 * c, more);
   }
