@@ -13,7 +13,6 @@
 #include "objects/documents/data_access_pages.h"
 #include "objects/documents/forms.h"
 #include "objects/documents/reports.h"
-#include "objects/documents/unbuilt_collection.h"
 #include "platform/access.h"
 #include "platform/ado.h"
 #include "platform/system.h"

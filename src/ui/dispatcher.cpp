@@ -100,10 +100,6 @@ void Dispatcher::Disconnect() {
 
 void Dispatcher::Disconnect2() { vxhandler::Guard(kClass, "Disconnect2", [] {}); }
 
-com::ObjectRef Dispatcher::NotBuilt(const std::string& kind) const {
-  validation::RaiseMessage("The driver cannot open " + kind + " yet: this kind of object is not built.");
-}
-
 com::ObjectRef Dispatcher::GetCommandBar(std::shared_ptr<driver::Project> project,
                                          const std::string& name) {
   return vxhandler::Guard(kClass, "GetCommandBar", [&] {

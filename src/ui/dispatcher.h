@@ -55,7 +55,6 @@ class Dispatcher : public com::Dispatch {
 
  private:
   platform::Windows::HWND EditorWindow() const;
-  com::ObjectRef NotBuilt(const std::string& kind) const;
 
   com::ObjectRef access_app_;
   std::shared_ptr<host::ProblemLog> problem_log_;

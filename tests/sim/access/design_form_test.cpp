@@ -301,8 +301,10 @@ TEST_F(DesignForm, SectionsAreThoseTheTextHas) {
   EXPECT_TRUE(com::CBool(report->Get("Visible")));
   report->Let("Visible", com::Variant(false));
   EXPECT_FALSE(com::CBool(report->Get("Visible")));
-  auto header = com::CObj(report->Call("Section", {com::Variant(7)}));  // its BreakLevel =1
+  auto header = com::CObj(report->Call("Section", {com::Variant(5)}));  // group level 0
   EXPECT_EQ(com::CStr(header->Get("Name")), "GroupHeader0");
+  EXPECT_EQ(com::CStr(com::CObj(report->Call("Section", {com::Variant(6)}))->Get("Name")),
+            "GroupFooter1");
   EXPECT_EQ(com::CLng(header->Get("Height")), 360);
   EXPECT_EQ(com::CLng(com::CObj(header->Get("Controls"))->Get("Count")), 1);
   EXPECT_EQ(com::CLng(com::CObj(report->Call("Section", {com::Variant(0)}))->Get("BackColor")),
