@@ -132,6 +132,8 @@ std::shared_ptr<dao::Workspace> Project::Workspace() {
 
 std::shared_ptr<dao::Database> Project::Database() {
   return vxhandler::Guard(kClass, "Database", [&]() -> std::shared_ptr<dao::Database> {
+    // Access's database goes with the link when the user closes it there.
+    if (database_is_accesss_ && dispatcher_) ValidateDispatcher();
     if (database_) return database_;
     auto probe = com::Capture([&] { System().files().ProbeRead(project_path_); });
     if (probe && probe->Number() != kPermissionDenied) {
@@ -144,21 +146,7 @@ std::shared_ptr<dao::Database> Project::Database() {
     if (!probe) {
       auto workspace = Workspace();
       if (!workspace) return nullptr;
-      if (dispatcher_ && project_type_ == msaccess::acMDB)
-        SetConnectionControl(*dispatcher_->AccessApp(), 2);
-      auto& clock = System().clock();
-      const std::uint32_t start = clock.GetTickCount();
-      do {
-        auto error = com::Capture([&] {
-          database_ = workspace->OpenDatabase(project_path_, false, false,
-                                              ConnectString(database_password_));
-        });
-        if (!error) {
-          database_user_ = username_;
-          return database_;
-        }
-        clock.Sleep(kOpenRetryPause);
-      } while (clock.GetTickCount() - start < kOpenRetryMilliseconds);
+      if (OpenOwnDatabase(*workspace)) return database_;
     }
     // The file is held exclusively, or it would not open: Access's own
     // database is the way in. When Access cannot be reached either, the
@@ -169,10 +157,33 @@ std::shared_ptr<dao::Database> Project::Database() {
       return nullptr;
     }
     if (!database_) return nullptr;
+    database_is_accesss_ = true;
     database_user_ = current_user_;
     OpenBackendDatabases();
     return database_;
   });
+}
+
+bool Project::OpenOwnDatabase(dao::Workspace& workspace) {
+  // Access's lock admits no new connection: it is lifted while the driver
+  // opens its own and held again after, so IsLocked stays true to the file.
+  const bool locked_by_access = dispatcher_ && project_type_ == msaccess::acMDB;
+  if (locked_by_access) SetConnectionControl(*dispatcher_->AccessApp(), 2);
+  auto& clock = System().clock();
+  const std::uint32_t start = clock.GetTickCount();
+  do {
+    auto error = com::Capture([&] {
+      database_ = workspace.OpenDatabase(project_path_, false, false,
+                                         ConnectString(database_password_));
+    });
+    if (!error) {
+      database_user_ = username_;
+      break;
+    }
+    clock.Sleep(kOpenRetryPause);
+  } while (clock.GetTickCount() - start < kOpenRetryMilliseconds);
+  if (locked_by_access && is_locked_) SetConnectionControl(*dispatcher_->AccessApp(), 1);
+  return database_ != nullptr;
 }
 
 std::string Project::CurrentUser() const { return current_user_.empty() ? "Admin" : current_user_; }
@@ -271,7 +282,10 @@ com::ObjectRef Project::AccessApp() {
         }
         return dispatcher_ ? dispatcher_->AccessApp() : nullptr;
       },
-      [&] { CloseAccessApp(); });
+      [&] {
+        CloseAccessApp();
+        QuitUnattachedAccess();
+      });
 }
 
 // A running Access that has the file open, or a new one started on it.
@@ -294,14 +308,8 @@ void Project::AttachAccess(const com::ObjectRef& instance) {
   const std::string name =
       shared::kProjectName + std::to_string(com::CLng(instance->Get("hWndAccessApp")));
   dispatcher_ = std::dynamic_pointer_cast<ui::Dispatcher>(host::Utility().GetRunningObject(name));
-  if (!dispatcher_) {
-    // Without the add-in there is no way to talk to this Access; one the
-    // driver started is not left running.
-    if (access_started_by_driver_)
-      com::IgnoreErrors([&] { instance->Call("Quit", {com::Variant(msaccess::acQuitSaveNone)}); });
-    access_started_by_driver_ = false;
-    validation::RaiseMessage("Unable to start and/or communicate with Access 2000");
-  }
+  // Without the add-in there is no way to talk to this Access.
+  if (!dispatcher_) validation::RaiseMessage("Unable to start and/or communicate with Access 2000");
   dispatcher_->Initialize2(vxhandler::ProblemLog());
   current_user_ = com::CStr(instance->Get("CurrentUser"));
   access_full_name_ = FullName(*instance);
@@ -310,6 +318,7 @@ void Project::AttachAccess(const com::ObjectRef& instance) {
   saved_show_windows_in_taskbar_ =
       instance->Call("GetOption", {com::Variant("ShowWindowsInTaskbar")});
   instance->Call("SetOption", {com::Variant("ShowWindowsInTaskbar"), com::Variant(0)});
+  unattached_access_.reset();
 }
 
 com::ObjectRef Project::StartAccess(bool bypass_allowed) {
@@ -326,6 +335,7 @@ com::ObjectRef Project::StartAccess(bool bypass_allowed) {
         command, project_path_, "", database ? database_password_ : "",
         database && bypass_allowed ? kShiftKey : 0, true, kLaunchTimeout);
     if (!instance) validation::RaiseMessage("Unable to start and/or communicate with Access 2000");
+    unattached_access_ = instance;
     auto windows = Member(*Member(*instance, "VBE"), "Windows");
     for (std::int32_t i = com::CLng(windows->Get("Count")); i >= 1; --i) {
       auto window = com::CObj(windows->Call("Item", {com::Variant(i)}));
@@ -342,6 +352,12 @@ void Project::ValidateDispatcher() {
     if (com::EqualsNoCase(full_name, access_full_name_)) return;
     current_db_.reset();
     current_user_.clear();
+    if (database_is_accesss_) {
+      CloseBackendDatabases();
+      database_.reset();
+      database_user_.clear();
+      database_is_accesss_ = false;
+    }
     if (dispatcher_) dispatcher_->Disconnect2();
     dispatcher_.reset();
     access_full_name_.clear();
@@ -385,6 +401,7 @@ void Project::CloseAccessApp() {
                      {com::Variant("ShowWindowsInTaskbar"), saved_show_windows_in_taskbar_});
       instance->Call("Quit", {com::Variant(msaccess::acQuitSaveNone)});
       access_started_by_driver_ = false;
+      unattached_access_.reset();
     } else {
       ReleaseLock(*instance);
     }
@@ -394,6 +411,17 @@ void Project::CloseAccessApp() {
   });
 }
 
+// A failure between starting Access and attaching to it leaves no Access
+// behind: validation would take an instance whose file was not recorded yet
+// for one the user changed, and let it run.
+void Project::QuitUnattachedAccess() {
+  if (!unattached_access_) return;
+  com::IgnoreErrors(
+      [&] { unattached_access_->Call("Quit", {com::Variant(msaccess::acQuitSaveNone)}); });
+  unattached_access_.reset();
+  access_started_by_driver_ = false;
+}
+
 void Project::CloseDatabase() {
   vxhandler::Guard(kClass, "CloseDatabase", [&] {
     CloseBackendDatabases();
@@ -401,6 +429,7 @@ void Project::CloseDatabase() {
       if (!dispatcher_) database_->Close();
       database_.reset();
       database_user_.clear();
+      database_is_accesss_ = false;
     }
     if (workspace_) {
       workspace_->Close();

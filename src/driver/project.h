@@ -104,6 +104,10 @@ class Project : public com::Dispatch, public IProject {
   void AttachAccess(const com::ObjectRef& instance);
   void ValidateDispatcher();
   void CloseAccessApp();
+  void QuitUnattachedAccess();
+  // Opens the driver's own DAO database, retrying for a while; false when it
+  // would not open.
+  bool OpenOwnDatabase(dao::Workspace& workspace);
   void InitCollections();
   std::shared_ptr<ICollection> Collection(const std::string& name);
   com::ObjectRef GetDocument(const char* procedure, const std::string& name,
@@ -124,12 +128,17 @@ class Project : public com::Dispatch, public IProject {
   bool access_attempted_ = false;
   std::shared_ptr<ui::Dispatcher> dispatcher_;
   bool access_started_by_driver_ = false;
+  // An Access the driver started and has not attached yet: the roll-back of
+  // a failed attach quits it.
+  com::ObjectRef unattached_access_;
   std::shared_ptr<dao::Database> current_db_;
   std::string current_user_;
   std::shared_ptr<dao::DBEngine> db_engine_;
   bool workspace_attempted_ = false;
   std::shared_ptr<dao::Workspace> workspace_;
   std::shared_ptr<dao::Database> database_;
+  // database_ is Access's current database (the file is held exclusively).
+  bool database_is_accesss_ = false;
   std::string database_user_;
   std::string access_full_name_;
   bool is_locked_ = false;

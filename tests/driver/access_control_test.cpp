@@ -99,6 +99,45 @@ TEST_F(AccessControl, AStartedAccessHasItsCodeWindowsClosed) {
   project->IProject_Deactivate();
 }
 
+// An Access that answers everything but one member, which fails.
+class AccessFailingOn : public com::Dispatch {
+ public:
+  AccessFailingOn(com::ObjectRef access, std::string member)
+      : access_(std::move(access)), member_(std::move(member)) {}
+  const com::TypeInfo& Members() const override { return access_->Members(); }
+  com::Variant Get(std::string_view member, std::span<const com::Variant> args) override {
+    if (member == member_) com::Raise(2950, "Reserved error.");
+    return access_->Get(member, args);
+  }
+  void Let(std::string_view member, const com::Variant& value) override {
+    access_->Let(member, value);
+  }
+  com::Variant Call(std::string_view member, std::span<const com::Variant> args) override {
+    if (member == member_) com::Raise(2950, "Reserved error.");
+    return access_->Call(member, args);
+  }
+
+ private:
+  com::ObjectRef access_;
+  std::string member_;
+};
+
+TEST_F(AccessControl, AStartedAccessIsQuitWhenAttachingFailsBeforeItsFileIsRecorded) {
+  for (const char* member : {"CurrentUser", "VBE"}) {
+    std::shared_ptr<sim::access::Application> started;
+    machine.processes().InstallProgram(
+        AccessExe(), [&](const sim::Processes::LaunchRequest&) -> com::ObjectRef {
+          started = sim::access::StartAccess(machine, {.file = Sales(), .workgroup = Workgroup()});
+          return std::make_shared<AccessFailingOn>(started, member);
+        });
+    auto project = SalesProject();
+    EXPECT_EQ(ErrorOf([&] { project->AccessApp(); }).Number(), 2950) << member;
+    ASSERT_NE(started, nullptr);
+    EXPECT_FALSE(started->Running()) << member;
+    EXPECT_EQ(machine.running_objects().Size(), 0u) << member;
+  }
+}
+
 TEST_F(AccessControl, AfterDeactivatingAndResettingANewAccessIsStarted) {
   auto project = SalesProject();
   auto first = Reached(*project);
@@ -186,6 +225,39 @@ TEST_F(AccessControl, AFileHeldExclusivelyIsServedThroughAccesssOwnDatabase) {
   EXPECT_NE(project->Tables()->ICollection_EnumObjects().find("Customers\t22"), std::string::npos);
   project->IProject_Deactivate();
   EXPECT_TRUE(access->Running());
+}
+
+TEST_F(AccessControl, TheLockIsHeldAgainOnceTheDriverHasOpenedItsOwnDatabase) {
+  auto access = UserAccess();
+  auto project = SalesProject();
+  ASSERT_NE(Reached(*project), nullptr);
+  ASSERT_TRUE(project->IsLocked());
+  ASSERT_NE(project->Database(), nullptr);  // lifts the lock to open its own connection
+  EXPECT_EQ(machine.sessions().ConnectionControl(Sales()), 1);
+  project->IProject_Deactivate();
+  EXPECT_EQ(machine.sessions().ConnectionControl(Sales()), 2);
+}
+
+TEST_F(AccessControl, ADatabaseUnderSourceControlIsNotLocked) {
+  BuildSales([](auto& db) { db.DatabaseProperty({"SccPath", dao::dbText, com::Variant("$/Sales")}); });
+  auto access = UserAccess();
+  auto project = SalesProject();
+  ASSERT_NE(Reached(*project), nullptr);
+  EXPECT_EQ(machine.sessions().ConnectionControl(Sales()), 2);
+  project->IProject_Deactivate();
+}
+
+TEST_F(AccessControl, AccesssDatabaseClosedByTheUserIsOpenedAgainNotUsedStale) {
+  auto access = UserAccess(true);
+  auto project = SalesProject();
+  auto held = project->Database();
+  ASSERT_NE(held, nullptr);
+  access->CloseCurrentDatabase();  // the user closes it: the file is free now
+  auto database = project->Database();
+  ASSERT_NE(database, nullptr);
+  EXPECT_NE(database, held);
+  EXPECT_GT(database->GetTableDefs()->Count(), 0);
+  project->IProject_Deactivate();
 }
 
 TEST_F(AccessControl, UpdatabilityFollowsTheFileAndTheReplicaSet) {

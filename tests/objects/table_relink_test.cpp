@@ -91,6 +91,7 @@ TEST_F(TableRelink, AFrontEndRelationshipRefusesBeforeAnythingIsCreated) {
 
 TEST_F(TableRelink, AMissingSourceTableGivesTheLongMessage) {
   auto customers = Open("Customers");
+  project_->OpenBackendDatabases();
   const auto before = TableNames();
   const com::Error e = ErrorOf([&] { customers->SetSourceTableName("Nobody"); });
   EXPECT_EQ(e.Number(), -32767);
@@ -102,6 +103,8 @@ TEST_F(TableRelink, AMissingSourceTableGivesTheLongMessage) {
             "TIP: When renaming objects in a front-end database, you should include the backend "
             "database(s) in your search to ensure that all backend table names are updated.");
   EXPECT_EQ(TableNames(), before);
+  EXPECT_TRUE(project_->Backends().Opened());  // the relink closed them; they are open again
+  EXPECT_EQ(project_->Backends().List().Count(), 1);
 }
 
 TEST_F(TableRelink, AFailureAfterTheTemporaryTableWasAppendedIsRolledBack) {

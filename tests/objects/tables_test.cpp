@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "com/date_time.h"
 #include "driver/project.h"
 #include "objects/data/fields.h"
@@ -136,6 +138,32 @@ TEST_F(TablesTest, ASourceControlledDatabaseIsWritableOnlyWhenCheckedOut) {
     ASSERT_EQ(list.count("Orders"), 1u);
     EXPECT_EQ(list["Orders"][4], write) << status;
   }
+}
+
+TEST_F(TablesTest, NothingIsListedWritableInAReadOnlyFileOrAReplicaThatIsNotTheMaster) {
+  sim::jet::DatabaseBuilder::Existing(front_)
+      .DatabaseProperty({"ReplicaID", dao::dbText, com::Variant("{A}")})
+      .DatabaseProperty({"DesignMasterID", dao::dbText, com::Variant("{B}")});
+  auto replica = ParseObjectList(Open()->Tables()->ICollection_EnumObjects());
+  EXPECT_EQ(replica["Orders"][3] + replica["Orders"][4], "10");
+
+  sim::jet::DatabaseBuilder::Existing(front_).DatabaseProperty(
+      {"DesignMasterID", dao::dbText, com::Variant("{A}")});
+  std::filesystem::permissions(front_, std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::remove);
+  auto read_only = ParseObjectList(Open()->Tables()->ICollection_EnumObjects());
+  EXPECT_EQ(read_only["Orders"][3] + read_only["Orders"][4], "10");
+}
+
+TEST_F(TablesTest, ARenamedIndexIsFoundUnderItsNewName) {
+  auto orders = GetTable(*Open(), "Orders");
+  orders->IObject_SetMode(2);
+  auto indexes = orders->GetIndexes();
+  auto index = indexes->Item(com::Variant("ByCustomer"));
+  index->SetName("ByClient");
+  EXPECT_EQ(indexes->Item(com::Variant("ByClient")), index);
+  EXPECT_EQ(indexes->Item(com::Variant("ByCustomer")), nullptr);
+  EXPECT_EQ(indexes->Item(com::Variant(1)), index);  // in its place
 }
 
 TEST_F(TablesTest, ATableShowsItsFieldsIndexesAndLink) {

@@ -199,6 +199,7 @@ void Table::SetSourceTableName(const std::string& source_table) {
   std::shared_ptr<dao::TableDef> created;
   bool appended = false;
   bool old_deleted = false;
+  const bool backends_were_open = project_->Backends().Opened();
   vxhandler::GuardWithRollback(
       kClass, "SourceTableName",
       [&] {
@@ -247,6 +248,7 @@ void Table::SetSourceTableName(const std::string& source_table) {
           table_def_ = database_->GetTableDefs()->Item(name_);
           properties_ = table_def_->GetProperties();
         }
+        if (backends_were_open) project_->OpenBackendDatabases();
       });
 }
 
