@@ -124,6 +124,17 @@ TEST_F(QueriesTest, FieldsAreEmptyWhenQueryFieldsAreExcluded) {
   EXPECT_EQ(fields->Item(com::Variant(1))->Name(), "City");
 }
 
+TEST_F(QueriesTest, ColumnsOfOneNameAreListedQualifiedByTheirTable) {
+  sim::jet::DatabaseBuilder::Existing(temp.File("q.mdb"))
+      .Query({"qBoth",
+              "SELECT Customers.CustomerID, Archive.CustomerID FROM Customers INNER JOIN Archive "
+              "ON Customers.CustomerID = Archive.CustomerID;"});
+  auto fields = Get(*Open({{"ExcludeQueryFields", "0"}}), "qBoth", 1)->GetFields();
+  ASSERT_EQ(fields->Count(), 2);
+  EXPECT_EQ(fields->Item(com::Variant(0))->Name(), "Customers.CustomerID");
+  EXPECT_EQ(fields->Item(com::Variant("Archive.CustomerID"))->Name(), "Archive.CustomerID");
+}
+
 TEST_F(QueriesTest, UseTransactionFalseRemovesTheProperty) {
   auto project = Open();
   auto query = Get(*project, "qDelete");

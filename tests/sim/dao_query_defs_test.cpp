@@ -111,6 +111,14 @@ TEST_F(DaoQueryDefs, FieldsAreTheSelectedColumnsTypedFromTheirTables) {
       {"INSERT INTO Orders (OrderID, Placed) VALUES (1, #1/2/2026#)",
        {{"OrderID", dao::dbLong}, {"Placed", dao::dbDate}}},
       {"DELETE * FROM Orders", {}},
+      // Columns of one name are qualified by their source, as the query names it.
+      {"SELECT Customers.Name, c2.Name, c2.ID AS Other FROM Customers, Customers AS c2",
+       {{"Customers.Name", dao::dbText}, {"c2.Name", dao::dbText}, {"Other", dao::dbLong}}},
+      {"SELECT * FROM Customers INNER JOIN Customers AS c2 ON Customers.ID = c2.ID",
+       {{"Customers.ID", dao::dbLong},
+        {"Customers.Name", dao::dbText},
+        {"c2.ID", dao::dbLong},
+        {"c2.Name", dao::dbText}}},
   };
   auto probe = Query("Probe");
   for (const auto& c : cases) {

@@ -1,5 +1,7 @@
 #include "sim/jet/query_columns.h"
 
+#include <map>
+
 #include "com/text.h"
 #include "platform/dao.h"
 #include "sim/jet/field_store.h"
@@ -17,6 +19,16 @@ bool HasFields(std::int16_t type) {
          type == dao::dbQMakeTable || type == dao::dbQSetOperation;
 }
 
+// Jet names the output columns that share a name by their source too
+// ("Customers.CustomerID", "Orders.CustomerID"), unless AS named them.
+void QualifySharedNames(std::vector<QueryColumn>& columns) {
+  std::map<std::string, int> uses;
+  for (const auto& column : columns) ++uses[com::UCase(column.spec.name)];
+  for (auto& column : columns)
+    if (uses[com::UCase(column.spec.name)] > 1 && !column.aliased && !column.qualifier.empty())
+      column.spec.name = column.qualifier + "." + column.spec.name;
+}
+
 }  // namespace
 
 std::vector<QueryColumn> QueryColumns::Of(const QueryRow& query) {
@@ -29,7 +41,7 @@ std::vector<QueryColumn> QueryColumns::Resolve(const std::string& sql, int depth
   const QueryText::Projection projection = QueryText(sql).Columns();
   std::vector<QueryColumn> columns;
   for (const auto& column : projection.columns) {
-    auto found = Expand(column.source, column.field, projection.sources, depth);
+    auto found = Expand(column, projection, depth);
     if (column.field == "*") {
       columns.insert(columns.end(), found.begin(), found.end());
       continue;
@@ -37,27 +49,38 @@ std::vector<QueryColumn> QueryColumns::Resolve(const std::string& sql, int depth
     if (!found.empty()) {
       found.resize(1);
       found.front().spec.name = column.name;
+      found.front().aliased = column.aliased;
     } else {
       FieldSpec expression;
       expression.name = column.name;
       expression.type = column.literal_type ? column.literal_type : std::int16_t{dao::dbText};
-      found.push_back({expression, "", ""});
+      found.push_back({expression, "", "", "", column.aliased});
     }
     columns.insert(columns.end(), found.begin(), found.end());
   }
+  QualifySharedNames(columns);
   return columns;
 }
 
 // The fields a column names: all fields of its source (or of every source)
 // for "*", else the first field of that name.
-std::vector<QueryColumn> QueryColumns::Expand(const std::string& source, const std::string& field,
-                                              const std::vector<std::string>& sources, int depth) {
-  if (field.empty()) return {};
-  const std::vector<std::string> searched = source.empty() ? sources : std::vector{source};
+std::vector<QueryColumn> QueryColumns::Expand(const QueryText::Column& column,
+                                              const QueryText::Projection& projection, int depth) {
+  if (column.field.empty()) return {};
+  const bool qualified = !column.source.empty();
+  const auto& searched = qualified ? std::vector{column.source} : projection.sources;
   std::vector<QueryColumn> found;
-  for (const auto& name : searched)
-    for (auto& column : FieldsOf(name, depth))
-      if (field == "*" || com::EqualsNoCase(column.spec.name, field)) found.push_back(column);
+  for (std::size_t i = 0; i < searched.size(); ++i) {
+    const std::string& qualifier = qualified                         ? column.qualifier
+                                   : i < projection.qualifiers.size() ? projection.qualifiers[i]
+                                                                      : searched[i];
+    for (auto& source_column : FieldsOf(searched[i], depth))
+      if (column.field == "*" || com::EqualsNoCase(source_column.spec.name, column.field)) {
+        source_column.qualifier = qualifier;
+        source_column.aliased = false;
+        found.push_back(source_column);
+      }
+  }
   return found;
 }
 
@@ -65,7 +88,7 @@ std::vector<QueryColumn> QueryColumns::FieldsOf(const std::string& source, int d
   std::vector<QueryColumn> columns;
   if (const auto table = TableStore(catalog_).Find(source)) {
     for (const auto& field : FieldStore(catalog_).OfTable(table->object.id))
-      columns.push_back({field.spec, table->object.name, field.spec.name});
+      columns.push_back({field.spec, table->object.name, field.spec.name, "", false});
   } else if (const auto query = QueryStore(catalog_).Find(source)) {
     columns = Resolve(query->sql, depth + 1);
   }

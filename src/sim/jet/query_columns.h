@@ -10,6 +10,7 @@
 #include "sim/jet/catalog.h"
 #include "sim/jet/database_builder.h"
 #include "sim/jet/query_store.h"
+#include "sim/jet/query_text.h"
 
 namespace sim::jet {
 
@@ -17,6 +18,8 @@ struct QueryColumn {
   FieldSpec spec;  // its name in the result, and the type of its source
   std::string source_table;
   std::string source_field;
+  std::string qualifier;  // the source as the query names it
+  bool aliased = false;   // named with AS
 };
 
 class QueryColumns {
@@ -28,8 +31,8 @@ class QueryColumns {
  private:
   std::vector<QueryColumn> Resolve(const std::string& sql, int depth);
   std::vector<QueryColumn> FieldsOf(const std::string& source, int depth);
-  std::vector<QueryColumn> Expand(const std::string& source, const std::string& field,
-                                  const std::vector<std::string>& sources, int depth);
+  std::vector<QueryColumn> Expand(const QueryText::Column& column,
+                                  const QueryText::Projection& projection, int depth);
 
   Catalog& catalog_;
 };

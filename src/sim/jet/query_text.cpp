@@ -192,6 +192,7 @@ QueryText::Column QueryText::ReadColumn(std::size_t from, std::size_t end, int& 
   Column column;
   if (end - from >= 3 && IsWord(end - 2, "AS")) {
     column.name = tokens_[end - 1].text;
+    column.aliased = true;
     end -= 2;
   }
   const std::size_t count = end - from;
@@ -203,6 +204,7 @@ QueryText::Column QueryText::ReadColumn(std::size_t from, std::size_t end, int& 
   } else if (count == 3 && is_name(from) && tokens_[from + 1].text == "." &&
              (is_name(from + 2) || tokens_[from + 2].text == "*")) {
     column.source = tokens_[from].text;
+    column.qualifier = column.source;
     column.field = tokens_[from + 2].text;
   } else if (count == 1) {
     const Token& literal = tokens_[from];
@@ -235,6 +237,7 @@ std::vector<std::pair<std::size_t, std::size_t>> SplitItems(
 
 void ResolveAliases(QueryText::Projection& projection,
                     const std::vector<std::pair<std::string, std::string>>& aliases) {
+  for (const auto& [alias, name] : aliases) projection.qualifiers.push_back(alias);
   for (auto& column : projection.columns)
     for (const auto& [alias, name] : aliases)
       if (!column.source.empty() && com::EqualsNoCase(column.source, alias)) column.source = name;
@@ -292,9 +295,11 @@ QueryText::Projection QueryText::InsertedColumns(std::size_t insert) const {
   const std::size_t target = insert + 2;
   if (target >= tokens_.size()) return projection;
   projection.sources.push_back(tokens_[target].text);
+  projection.qualifiers.push_back(tokens_[target].text);
   for (std::size_t i = target + 2; i < tokens_.size() && tokens_[i].depth > depth; ++i)
     if (tokens_[i].kind == Kind::Name || tokens_[i].kind == Kind::Word)
-      projection.columns.push_back({tokens_[i].text, tokens_[target].text, tokens_[i].text, 0});
+      projection.columns.push_back(
+          {tokens_[i].text, tokens_[target].text, tokens_[i].text, 0, tokens_[target].text, false});
   return projection;
 }
 

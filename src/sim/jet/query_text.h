@@ -18,10 +18,13 @@ class QueryText {
     std::string source;             // the table or query it names, aliases resolved; may be empty
     std::string field;              // the source field; "*" for all; empty for an expression
     std::int16_t literal_type = 0;  // DAO type of a literal expression
+    std::string qualifier;          // the source as the column names it (its alias); may be empty
+    bool aliased = false;           // named with AS
   };
   struct Projection {
     std::vector<Column> columns;
     std::vector<std::string> sources;  // the tables and queries read, in order
+    std::vector<std::string> qualifiers;  // each source as the query names it (its alias)
   };
 
   explicit QueryText(const std::string& sql);
