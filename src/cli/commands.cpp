@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <set>
 
+#include "cli/application_files.h"
 #include "cli/connect_command.h"
 #include "cli/default_machine.h"
 #include "cli/document_commands.h"
@@ -13,6 +14,7 @@
 #include "cli/saved_connections.h"
 #include "cli/sample_application.h"
 #include "com/text.h"
+#include "engine/replace_run.h"
 #include "engine/restore_point.h"
 #include "engine/run_claim.h"
 #include "engine/search_engine.h"
@@ -130,42 +132,27 @@ void PrintSummary(std::ostream& out, const ReplaceCounts& counts, bool dry_run) 
 
 // Text that could not be searched, or an object the driver had to leave
 // out, makes the whole run count as partly failed.
-int Outcome(const engine::SearchEngine& engine, int code) {
-  return engine.SearchFailed() || engine.DriverProblems().Count() > 0 ? kSomeFailed : code;
+int Outcome(const std::vector<engine::SearchEngine*>& engines, int code) {
+  for (const engine::SearchEngine* engine : engines)
+    if (engine->SearchFailed() || engine->DriverProblems().Count() > 0) return kSomeFailed;
+  return code;
+}
+
+std::vector<engine::Hit> SearchOne(engine::SearchEngine& engine, const engine::Matcher& matcher,
+                                   const Options& o, Console& console) {
+  std::unique_ptr<TerminalProgress> progress;
+  if (console.err_is_terminal) progress = std::make_unique<TerminalProgress>(console.err);
+  return engine.Search(matcher, o.only, progress.get());
 }
 
 int Search(engine::SearchEngine& engine, const Options& o, Console& console) {
   CheckCollections(engine, o.only);
   const engine::Matcher matcher(o.arguments[1], MatchOptionsOf(o));
-  std::unique_ptr<TerminalProgress> progress;
-  if (console.err_is_terminal) progress = std::make_unique<TerminalProgress>(console.err);
-  auto hits = engine.Search(matcher, o.only, progress.get());
-  progress.reset();
-  if (o.command == "search") {
-    PrintHits(console.out, hits, o.json, false);
-    if (!o.json)
-      console.out << hits.size() << " match(es) in " << CountObjects(hits) << " object(s)\n";
-    PrintProblems(o.json ? console.err : console.out, engine);
-    return Outcome(engine, hits.empty() ? kNothingFound : kFound);
-  }
-  if (hits.empty()) {
-    if (!o.json) console.out << "nothing found\n";
-    PrintProblems(o.json ? console.err : console.out, engine);
-    return Outcome(engine, kNothingFound);
-  }
-  if (!o.dry_run && !o.yes && !Confirm(console, hits)) {
-    console.err << "quillnet: nothing replaced\n";
-    return kNothingFound;
-  }
-  const std::string database = fs::absolute(o.arguments[0]).lexically_normal().string();
-  engine.Replace(hits, matcher, o.arguments[2], {o.dry_run, o.keep_going}, [&] {
-    if (!o.no_backup) BackUp(database, console.err);
-  });
-  PrintHits(console.out, hits, o.json, true);
-  const ReplaceCounts counts = CountReplaced(hits);
-  if (!o.json) PrintSummary(console.out, counts, o.dry_run);
+  const auto hits = SearchOne(engine, matcher, o, console);
+  PrintHits(console.out, hits, o.json, false);
+  if (!o.json) console.out << hits.size() << " match(es) in " << CountObjects(hits) << " object(s)\n";
   PrintProblems(o.json ? console.err : console.out, engine);
-  return Outcome(engine, counts.not_replaced > 0 ? kSomeFailed : kFound);
+  return Outcome({&engine}, hits.empty() ? kNothingFound : kFound);
 }
 
 // A replace has the file alone; other commands share it and wait a few
@@ -186,6 +173,123 @@ std::unique_ptr<engine::RunClaim> ClaimDatabase(const std::string& database, con
       });
 }
 
+
+std::string FileName(const std::string& path) { return fs::path(path).filename().string(); }
+
+engine::ProjectOptions BackendOptions(const engine::ProjectOptions& front_end,
+                                      const std::string& backend) {
+  engine::ProjectOptions options = front_end;
+  options.database = backend;
+  options.database_password.clear();
+  return options;
+}
+
+// A backend a replace run changes with its front end (--with-backends),
+// claimed and checked as the front end is.
+struct Backend {
+  std::unique_ptr<engine::RunClaim> claim;
+  std::unique_ptr<engine::SearchEngine> engine;
+  std::vector<engine::Hit> hits;
+};
+
+// What a replace reads of the application before its database is opened:
+// once Access has the database, its lock keeps other connections out.
+struct Application {
+  std::vector<std::string> backend_files;
+  std::vector<std::string> page_files;
+  std::vector<Backend> backends;  // with --with-backends
+};
+
+Application ReadApplication(const engine::ProjectOptions& project, const Options& o,
+                            Console& console) {
+  Application application;
+  if (o.command != "replace" || !fs::is_regular_file(project.database)) return application;
+  // A file that cannot be read here is refused when it is opened, in the
+  // words of the driver; only a run with its backends needs them now.
+  if (o.with_backends)
+    application.backend_files = LinkedBackends(project);
+  else
+    application.backend_files =
+        com::ValueOr<std::vector<std::string>>([&] { return LinkedBackends(project); }, {});
+  application.page_files = com::ValueOr<std::vector<std::string>>(
+      [&] { return PageFiles(project.database); }, {});
+  if (!o.with_backends) return application;
+  for (const std::string& path : application.backend_files) {
+    Backend backend;
+    backend.claim = ClaimDatabase(path, o, console);
+    CheckWritable(o, path);
+    backend.engine = std::make_unique<engine::SearchEngine>(BackendOptions(project, path));
+    application.backends.push_back(std::move(backend));
+  }
+  return application;
+}
+
+// Without --with-backends a replace changes the front end alone: when the
+// text names a table or field of a backend, that is said once, before
+// anything is written.
+void WarnOfBackends(const engine::ProjectOptions& project, const Application& application,
+                    const engine::Matcher& matcher, Console& console) {
+  std::vector<std::string> named;
+  for (const std::string& path : application.backend_files) {
+    engine::SearchEngine backend(BackendOptions(project, path));
+    const auto hits = backend.Search(matcher, {"Tables"}, nullptr);
+    if (std::any_of(hits.begin(), hits.end(),
+                    [](const engine::Hit& hit) { return hit.property == "Name"; }))
+      named.push_back(path);
+  }
+  if (named.empty()) return;
+  console.err << "quillnet: warning: the text names tables or fields of the backend "
+              << com::Join(named, ", ")
+              << ", which is not part of this run: what the front end names there will not "
+                 "change with it (give --with-backends to change both)\n";
+}
+
+int Replace(engine::SearchEngine& front_end, const engine::ProjectOptions& project,
+            Application& application, const Options& o, Console& console) {
+  CheckCollections(front_end, o.only);
+  const engine::Matcher matcher(o.arguments[1], MatchOptionsOf(o));
+  std::vector<engine::ReplaceRun::Part> parts;
+  std::vector<engine::SearchEngine*> engines;
+  for (Backend& backend : application.backends) {
+    backend.hits = SearchOne(*backend.engine, matcher, o, console);
+    for (engine::Hit& hit : backend.hits) hit.database = FileName(backend.engine->Database());
+    parts.push_back({backend.engine.get(), &backend.hits});
+    engines.push_back(backend.engine.get());
+  }
+  auto hits = SearchOne(front_end, matcher, o, console);
+  parts.push_back({&front_end, &hits});
+  engines.push_back(&front_end);
+  const auto all_hits = [&] {
+    std::vector<engine::Hit> all;
+    for (const auto& part : parts) all.insert(all.end(), part.hits->begin(), part.hits->end());
+    return all;
+  };
+  auto& problems_out = o.json ? console.err : console.out;
+  if (all_hits().empty()) {
+    if (!o.json) console.out << "nothing found\n";
+    for (auto* engine : engines) PrintProblems(problems_out, *engine);
+    return Outcome(engines, kNothingFound);
+  }
+  const bool may_ask = o.dry_run || o.yes || console.in_is_terminal;
+  if (!o.with_backends && !hits.empty() && may_ask)
+    WarnOfBackends(project, application, matcher, console);
+  if (!o.dry_run && !o.yes && !Confirm(console, all_hits())) {
+    console.err << "quillnet: nothing replaced\n";
+    return kNothingFound;
+  }
+  engine::ReplaceOptions options{o.dry_run, o.keep_going, application.page_files};
+  engine::ReplaceRun(parts, options).Run(matcher, o.arguments[2], [&] {
+    if (o.no_backup) return;
+    for (const auto& part : parts) BackUp(part.engine->Database(), console.err);
+  });
+  const auto done = all_hits();
+  PrintHits(console.out, done, o.json, true);
+  const ReplaceCounts counts = CountReplaced(done);
+  if (!o.json) PrintSummary(console.out, counts, o.dry_run);
+  for (auto* engine : engines) PrintProblems(problems_out, *engine);
+  return Outcome(engines, counts.not_replaced > 0 ? kSomeFailed : kFound);
+}
+
 int RunOnProject(const Options& o, Console& console) {
   DefaultMachine machine;
   if (o.command == "sample") {
@@ -202,9 +306,10 @@ int RunOnProject(const Options& o, Console& console) {
   const engine::ProjectOptions project = ProjectOptionsOf(o, machine.Workgroup());
   Validate(project);
   const auto claim = ClaimDatabase(project.database, o, console);
-  CheckWritable(o);
+  CheckWritable(o, project.database);
   if (o.command == "search" || o.command == "replace")
     engine::Matcher(o.arguments[1], MatchOptionsOf(o));  // a bad expression stops us early
+  Application application = ReadApplication(project, o, console);
   engine::SearchEngine engine(project);
   if (o.command == "collections") {
     for (const std::string& name : engine.Collections()) console.out << name << '\n';
@@ -214,7 +319,7 @@ int RunOnProject(const Options& o, Console& console) {
     CheckCollections(engine, {o.arguments[1]});
     PrintObjects(console.out, engine.List(o.arguments[1]), o.json);
     PrintProblems(o.json ? console.err : console.out, engine);
-    return Outcome(engine, kFound);
+    return Outcome({&engine}, kFound);
   }
   if (o.command == "show") {
     CheckCollections(engine, {o.arguments[1]});
@@ -222,6 +327,7 @@ int RunOnProject(const Options& o, Console& console) {
     PrintProblems(o.json ? console.err : console.out, engine);
     return kFound;
   }
+  if (o.command == "replace") return Replace(engine, project, application, o, console);
   return Search(engine, o, console);
 }
 

@@ -15,9 +15,9 @@ bool OwnerMayWrite(const fs::path& path) {
 
 }  // namespace
 
-void CheckWritable(const Options& o) {
+void CheckWritable(const Options& o, const std::string& path) {
   if (o.command != "replace" || o.dry_run) return;
-  const fs::path database = fs::absolute(o.arguments[0]).lexically_normal();
+  const fs::path database = fs::absolute(path).lexically_normal();
   if (!fs::is_regular_file(database)) return;  // opening it says what is wrong
   if (!OwnerMayWrite(database))
     throw UsageError(database.string() + " is read-only: replace cannot write to it");

@@ -2,6 +2,8 @@
 // What the command checks of a database file before it reads anything for a
 // run that will write.
 
+#include <string>
+
 #include "cli/options.h"
 
 namespace cli {
@@ -10,6 +12,6 @@ namespace cli {
 // write into a damaged file, is refused (UsageError, or 3049 for damage).
 // Permissions are read from the owner's bits, as a user sees a read-only
 // file, whoever runs the command.
-void CheckWritable(const Options& options);
+void CheckWritable(const Options& options, const std::string& database);
 
 }  // namespace cli

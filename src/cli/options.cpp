@@ -14,6 +14,7 @@ const char* const kUsage =
     "  quillnet show DB COLLECTION NAME         every readable property of one object\n"
     "  quillnet search DB TEXT [options]\n"
     "  quillnet replace DB TEXT NEW [options]   --dry-run | --yes | --no-backup | --keep-going\n"
+    "                                           | --with-backends\n"
     "  quillnet import DIR DB                   load the forms, reports, macros and modules of\n"
     "                                           a source-control folder into DB\n"
     "  quillnet export DB DIR                   write them out into DIR\n"
@@ -46,6 +47,7 @@ bool Flag(const std::string& arg, Options& o) {
       {"--yes", &Options::yes},
       {"--no-backup", &Options::no_backup},
       {"--keep-going", &Options::keep_going},
+      {"--with-backends", &Options::with_backends},
   };
   auto found = flags.find(arg);
   if (found == flags.end()) return false;

@@ -32,6 +32,8 @@ struct Options {
   bool yes = false;
   bool no_backup = false;
   bool keep_going = false;
+  // A replace changes the backends the tables link to in the same run.
+  bool with_backends = false;
 };
 
 Options ParseOptions(const std::vector<std::string>& args);

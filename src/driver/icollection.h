@@ -9,6 +9,15 @@ namespace driver {
 
 class IObject;
 
+// The type codes of tables in an object list (its second field).
+enum TableTypeCode : std::int32_t {
+  kLocalTableCode = 20,
+  kHtmlTableCode = 21,
+  kLinkedTableCode = 22,  // another Access database, a spreadsheet, ...
+  kOdbcTableCode = 23,
+  kTextTableCode = 24,
+};
+
 class ICollection {
  public:
   virtual ~ICollection() = default;

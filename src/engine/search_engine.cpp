@@ -5,7 +5,7 @@
 
 #include "com/text.h"
 #include "driver/driver.h"
-#include "engine/restore_point.h"
+#include "engine/replace_run.h"
 #include "driver/icollection.h"
 #include "driver/iobject.h"
 #include "host/parameter_set.h"
@@ -111,11 +111,6 @@ void OrderForWriting(std::vector<Hit*>& hits) {
 
 bool Writable(const Hit& hit) { return hit.object_writable && hit.writable; }
 
-// Gives a hit that is still only found the status the run leaves it with.
-void Settle(Hit& hit, HitStatus status) {
-  if (hit.status == HitStatus::Found) hit.status = Writable(hit) ? status : HitStatus::ReadOnly;
-}
-
 bool Stopped(const Hit& hit) {
   return hit.status == HitStatus::Refused || hit.status == HitStatus::Failed;
 }
@@ -206,7 +201,7 @@ bool AlreadyRenamed(const com::ObjectRef& object, const Hit& hit) {
   return renamed;
 }
 
-void Write(const com::ObjectRef& object, Hit& hit, const Matcher& matcher,
+void WriteHit(const com::ObjectRef& object, Hit& hit, const Matcher& matcher,
            const std::string& replacement) {
   auto target = host::Scanner::Resolve(object, hit.steps);
   const std::string current = com::CStr(target->Get(hit.property));
@@ -215,6 +210,10 @@ void Write(const com::ObjectRef& object, Hit& hit, const Matcher& matcher,
 }
 
 }  // namespace
+
+void Settle(Hit& hit, HitStatus status) {
+  if (hit.status == HitStatus::Found) hit.status = Writable(hit) ? status : HitStatus::ReadOnly;
+}
 
 const char* StatusName(HitStatus status) {
   switch (status) {
@@ -230,7 +229,8 @@ const char* StatusName(HitStatus status) {
 }
 
 std::string Hit::Path() const {
-  return collection + "/" + object + "/" + host::PathText(steps, property);
+  return (database.empty() ? "" : database + ":") + collection + "/" + object + "/" +
+         host::PathText(steps, property);
 }
 
 std::string UserMessage(const com::Error& error) {
@@ -353,7 +353,7 @@ std::vector<Hit> SearchEngine::Search(const Matcher& matcher, const std::vector<
         if (count == 0) continue;
         hits.push_back({collection, listed.name, listed.write, t.steps, t.property, t.value,
                         t.writable, count, "", HitStatus::Found, "", {},
-                        SiblingNames(sink.texts, t)});
+                        SiblingNames(sink.texts, t), ""});
         if (const auto first_line = StartLine(sink.texts, t))
           hits.back().lines = MatchedLines(t.value, *first_line, matcher);
       }
@@ -430,7 +430,7 @@ bool SearchEngine::WriteObject(std::vector<Hit*>& hits, const Matcher& matcher,
       hit->status = HitStatus::ReadOnly;
       continue;
     }
-    failure = com::Capture([&] { Write(target_object, *hit, matcher, replacement); });
+    failure = com::Capture([&] { WriteHit(target_object, *hit, matcher, replacement); });
     if (failure && AlreadyRenamed(target_object, *hit)) failure.reset();
     hit->status = failure ? HitStatus::Failed : HitStatus::Replaced;
     if (failure) hit->error = UserMessage(*failure);
@@ -451,17 +451,21 @@ bool SearchEngine::WriteObject(std::vector<Hit*>& hits, const Matcher& matcher,
 void SearchEngine::Replace(std::vector<Hit>& hits, const Matcher& matcher,
                            const std::string& replacement, const ReplaceOptions& options,
                            const std::function<void()>& before_first_write) {
-  ObjectHits objects = ByObject(hits);
+  ReplaceRun({{this, &hits}}, options).Run(matcher, replacement, before_first_write);
+}
+
+bool SearchEngine::Plan(std::vector<Hit>& hits, const Matcher& matcher,
+                        const std::string& replacement) {
   bool sound = true;
-  for (auto& [key, object_hits] : objects)
+  for (auto& [key, object_hits] : ByObject(hits))
     sound = PlanObject(object_hits, matcher, replacement) && sound;
-  sound = CheckRenames(hits) && sound;
-  if (options.dry_run || (!sound && !options.keep_going)) {
-    for (Hit& hit : hits) Settle(hit, options.dry_run ? HitStatus::DryRun : HitStatus::NotKept);
-    return;
-  }
-  std::optional<RestorePoint> restore_point;
-  for (auto& [key, object_hits] : objects) {
+  return CheckRenames(hits) && sound;
+}
+
+bool SearchEngine::Write(std::vector<Hit>& hits, const Matcher& matcher,
+                         const std::string& replacement, bool keep_going,
+                         const std::function<void()>& before_first_write) {
+  for (auto& [key, object_hits] : ByObject(hits)) {
     if (AnyHit(object_hits, Stopped)) {
       HoldBack(object_hits);
       continue;
@@ -470,32 +474,27 @@ void SearchEngine::Replace(std::vector<Hit>& hits, const Matcher& matcher,
       for (Hit* hit : object_hits) Settle(*hit, HitStatus::ReadOnly);
       continue;
     }
-    if (!restore_point) {
-      before_first_write();
-      restore_point.emplace(std::vector<std::string>{database_});
-    }
-    if (WriteObject(object_hits, matcher, replacement) || options.keep_going) continue;
-    Close();
-    for (Hit& hit : hits) {
-      if (hit.status == HitStatus::Replaced) hit.status = HitStatus::NotKept;
-      Settle(hit, HitStatus::NotKept);
-    }
-    restore_point->Restore();
-    return;
+    before_first_write();
+    if (!WriteObject(object_hits, matcher, replacement) && !keep_going) return false;
   }
-  if (restore_point) Save(hits, *restore_point);
+  return true;
 }
 
-void SearchEngine::Save(std::vector<Hit>& hits, RestorePoint& restore_point) {
+void SearchEngine::RefreshLinks() {
+  auto tables = Project().IProject_GetCollection("Tables");
+  if (!tables) return;
+  for (const ListedObject& table : List("Tables")) {
+    if (table.type_code != driver::kLinkedTableCode) continue;
+    auto object = tables->ICollection_GetObject(table.name);
+    com::IgnoreErrors([&] { object->IObject_Reconstitute(); });
+    com::IgnoreErrors([&] { object->IObject_Dispose(); });
+  }
+}
+
+std::optional<com::Error> SearchEngine::Save() {
   auto failure = com::Capture([&] { Project().IProject_Deactivate(); });
   Close();
-  if (!failure) return;
-  for (Hit& hit : hits)
-    if (hit.status == HitStatus::Replaced) {
-      hit.status = HitStatus::Failed;
-      hit.error = "Not saved: " + UserMessage(*failure);
-    }
-  restore_point.Restore();
+  return failure;
 }
 
 }  // namespace engine

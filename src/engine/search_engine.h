@@ -23,8 +23,6 @@ class IProject;
 
 namespace engine {
 
-class RestorePoint;
-
 struct ProjectOptions {
   std::string database;
   bool access_project = false;
@@ -86,11 +84,19 @@ struct Hit {
   // For a Name below the object: the names of every element of its
   // sub-collection (Fields, Indexes, Procedures...), to check a rename with.
   std::vector<std::string> sibling_names;
+  // The database the hit is in, by its file name, when a run spans a front
+  // end and its backends; empty for the database the run was started on.
+  std::string database;
 
   // collection/object/sub-collection items/property, e.g.
-  // Forms/frmOrders/Controls(txtCustomer)/ControlSource
+  // Forms/frmOrders/Controls(txtCustomer)/ControlSource, after "file.mdb:"
+  // for a hit in a backend
   std::string Path() const;
 };
+
+// Gives a hit that is still only found the status the run leaves it with
+// (ReadOnly when it cannot be written).
+void Settle(Hit& hit, HitStatus status);
 
 // Something that stopped part of the run: a collection that could not be
 // listed, an object that could not be scanned, a text that was read but could
@@ -114,6 +120,9 @@ struct ReplaceOptions {
   // Keeps the changes that could be written when others are refused or fail,
   // instead of taking back the whole run.
   bool keep_going = false;
+  // Files besides the databases that the run may write (the HTML files of
+  // data access pages): put back with them.
+  std::vector<std::string> other_files;
 };
 
 class SearchEngine {
@@ -134,17 +143,31 @@ class SearchEngine {
   // Scans the collections (all when `only` is empty) for the matcher's text.
   std::vector<Hit> Search(const Matcher& matcher, const std::vector<std::string>& only,
                           Progress* progress);
-  // Writes the replacements of the hits, object by object, as one run: every
-  // change is planned and every rename checked before `before_first_write`
-  // runs and the first change is written. When a change cannot be planned, a
-  // rename would collide, or a write is refused or fails, nothing is kept:
-  // the database file is put back byte for byte as it was before the first
-  // write (the project is closed for that), and the hits that were not the
-  // cause say NotKept. With `keep_going` every change that can be written is
-  // kept. A run that wrote anything ends by closing the project, which saves
-  // it (see Save).
+  // Writes the replacements of the hits as one run of this database alone
+  // (see ReplaceRun, which also spans a front end and its backends).
   void Replace(std::vector<Hit>& hits, const Matcher& matcher, const std::string& replacement,
                const ReplaceOptions& options, const std::function<void()>& before_first_write);
+
+  // ---- the steps of a replace run (ReplaceRun) ----
+  // Works out every change and checks every rename; false when a change
+  // cannot be made or a rename would collide (those hits say why).
+  bool Plan(std::vector<Hit>& hits, const Matcher& matcher, const std::string& replacement);
+  // Writes the planned changes object by object; `before_first_write` runs
+  // before the first. Stops at the first object a change of which is refused
+  // or fails, and answers false, unless `keep_going`.
+  bool Write(std::vector<Hit>& hits, const Matcher& matcher, const std::string& replacement,
+             bool keep_going, const std::function<void()>& before_first_write);
+  // Has every table linked to another Access database read its fields
+  // afresh from there (after the backend changed in the same run).
+  void RefreshLinks();
+  // The database keeps a run's writes until the project lets it go: this
+  // deactivates the project, which saves them, and closes the engine. The
+  // error when that failed.
+  std::optional<com::Error> Save();
+  // Deactivates the project and shuts the driver down, so that nothing holds
+  // the database file; the engine can do nothing more afterwards.
+  void Close();
+  const std::string& Database() const { return database_; }
 
   const std::vector<RunProblem>& Problems() const { return problems_; }
   // Some text was read but could not be searched.
@@ -153,17 +176,10 @@ class SearchEngine {
 
  private:
   driver::IProject& Project();
-  // Deactivates the project and shuts the driver down, so that nothing holds
-  // the database file; the engine can do nothing more afterwards.
-  void Close();
   // Refuses the hits whose rename collides with a name of its namespace or
   // with another rename of the run; true when there is none.
   bool CheckRenames(std::vector<Hit>& hits);
   std::vector<std::string> NamesOf(const std::string& collection);
-  // The database keeps a run's writes until the project lets it go: the run
-  // is saved by deactivating the project. When that fails, every file is put
-  // back and the hits written say so. The engine can do nothing more after.
-  void Save(std::vector<Hit>& hits, RestorePoint& restore_point);
   // Writes the hits of one object; false when any of them was refused or failed.
   bool WriteObject(std::vector<Hit*>& hits, const Matcher& matcher,
                    const std::string& replacement);

@@ -99,6 +99,63 @@ TEST_F(ReplaceRunTest, QueryFieldsAreRenamedWithTheirQueries) {
             1);
 }
 
+TEST_F(ReplaceRunTest, WithBackendsAFieldIsRenamedInTheBackendAndTheFrontEndInOneRun) {
+  const CommandResult r =
+      Run("replace " + Quoted(db_) + " CustomerID ClientID --whole-word --with-backends --yes");
+  EXPECT_EQ(r.code, 0) << r.out << r.err;
+  EXPECT_NE(r.out.find("sales_be.mdb:Tables/Customers/Fields(CustomerID)/Name: CustomerID -> "
+                       "ClientID  [replaced]"),
+            std::string::npos)
+      << r.out;
+  EXPECT_NE(r.err.find("sales_be.mdb.bak"), std::string::npos) << r.err;
+  EXPECT_EQ(r.err.find("warning"), std::string::npos) << r.err;
+  const std::string backend = (temp_.path() / "app" / "sales_be.mdb").string();
+  for (const std::string& db : {db_, backend})
+    EXPECT_EQ(Run("search " + Quoted(db) + " CustomerID --whole-word --include-linked-table-fields")
+                  .code,
+              1)
+        << db;
+  // The front end's links read the renamed fields.
+  EXPECT_NE(Run("search " + Quoted(db_) + " ClientID --include-linked-table-fields --only Tables")
+                .out.find("Tables/Orders/Fields(ClientID)/Name: ClientID"),
+            std::string::npos);
+}
+
+TEST_F(ReplaceRunTest, WithBackendsAFailureInTheFrontEndPutsBackTheBackendToo) {
+  const auto before = Files();
+  const CommandResult r =
+      Run("replace " + Quoted(db_) + " Customers Clients --whole-word --with-backends --yes");
+  EXPECT_EQ(r.code, 3) << r.out << r.err;
+  EXPECT_NE(r.out.find("sales_be.mdb:Tables/Customers/Name: Customers -> Clients  [not kept]"),
+            std::string::npos)
+      << r.out;
+  EXPECT_EQ(ChangesSince(before, ".bak"), "");
+}
+
+TEST_F(ReplaceRunTest, WithoutBackendsTextNamingABackendFieldIsWarnedOfOnce) {
+  const CommandResult r = Run("replace " + Quoted(db_) + " CustomerID ClientID --dry-run");
+  EXPECT_EQ(r.code, 0) << r.out << r.err;
+  const std::string warning = "quillnet: warning: the text names tables or fields of the backend ";
+  const auto at = r.err.find(warning);
+  ASSERT_NE(at, std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("sales_be.mdb, which is not part of this run"), std::string::npos) << r.err;
+  EXPECT_EQ(r.err.find(warning, at + 1), std::string::npos) << r.err;
+  EXPECT_EQ(Run("replace " + Quoted(db_) + " qryArchiveCustomers qryArchive --dry-run")
+                .err.find("warning"),
+            std::string::npos);
+}
+
+TEST_F(ReplaceRunTest, APageWrittenBeforeAFailureIsPutBack) {
+  const auto before = Files();
+  const CommandResult r = Run("replace " + Quoted(db_) + " CustomerID " +
+                              std::string(1100, 'X') +
+                              " --whole-word --yes --only DataAccessPages,Modules");
+  EXPECT_EQ(r.code, 3) << r.out << r.err;
+  EXPECT_NE(r.out.find("exceeds maximum length of 1023 characters"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("  [not kept]"), std::string::npos) << r.out;
+  EXPECT_EQ(ChangesSince(before, ".bak"), "");
+}
+
 // The answer on the terminal decides; only a yes writes.
 TEST(ReplacePrompt, OnlyAYesWrites) {
   testing_support::TempDir temp;

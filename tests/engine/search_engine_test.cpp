@@ -94,7 +94,7 @@ TEST_F(SearchEngineTest, ARefusedWriteTakesBackEveryChangeOfTheRun) {
 }
 
 TEST_F(SearchEngineTest, KeepGoingKeepsWhatCouldBeWrittenAndStopsInTheFailedObject) {
-  const RunResult run = Replace("Customers", "Clients", {false, true});
+  const RunResult run = Replace("Customers", "Clients", {false, true, {}});
   EXPECT_EQ(run.At("Tables/CustomerNotes/Fields(CustomerID)/RowSource").status,
             HitStatus::Replaced);
   EXPECT_EQ(run.At("Tables/Customers/SourceTableName").status, HitStatus::Failed);
@@ -131,7 +131,7 @@ TEST_F(SearchEngineTest, ACollidingRenameIsRefusedBeforeAnyWrite) {
   const auto before = Files();
   for (const Case& c : cases) {
     for (const bool dry_run : {true, false}) {
-      const RunResult run = Replace(c.text, c.replacement, {dry_run, false}, {}, c.match);
+      const RunResult run = Replace(c.text, c.replacement, {dry_run, false, {}}, {}, c.match);
       const std::string what = c.text + (dry_run ? " dry run" : "");
       EXPECT_EQ(run.At(c.refused).status, HitStatus::Refused) << what;
       EXPECT_EQ(run.At(c.refused).error, c.says) << what;

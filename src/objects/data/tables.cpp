@@ -11,11 +11,6 @@
 namespace objects {
 namespace {
 
-constexpr std::int32_t kLocalTable = 20;
-constexpr std::int32_t kHtmlTable = 21;
-constexpr std::int32_t kLinkedTable = 22;
-constexpr std::int32_t kOdbcTable = 23;
-constexpr std::int32_t kTextTable = 24;
 
 bool IsListed(const std::string& name) {
   return !com::StartsWithNoCase(name, "MSys") && !com::StartsWithNoCase(name, "~TMPCLP");
@@ -24,13 +19,13 @@ bool IsListed(const std::string& name) {
 // The type code, and whether the table is linked to another Access database.
 std::pair<std::int32_t, bool> TypeCode(const std::string& connect) {
   const auto semicolon = connect.find(';');
-  if (connect.empty() || semicolon == std::string::npos) return {kLocalTable, false};
+  if (connect.empty() || semicolon == std::string::npos) return {driver::kLocalTableCode, false};
   const std::string type = com::UCase(com::Trim(connect.substr(0, semicolon)));
-  if (type.empty()) return {kLinkedTable, true};
-  if (type == "HTML EXPORT" || type == "HTML IMPORT") return {kHtmlTable, false};
-  if (type == "ODBC") return {kOdbcTable, false};
-  if (type == "TEXT") return {kTextTable, false};
-  return {kLinkedTable, false};
+  if (type.empty()) return {driver::kLinkedTableCode, true};
+  if (type == "HTML EXPORT" || type == "HTML IMPORT") return {driver::kHtmlTableCode, false};
+  if (type == "ODBC") return {driver::kOdbcTableCode, false};
+  if (type == "TEXT") return {driver::kTextTableCode, false};
+  return {driver::kLinkedTableCode, false};
 }
 
 }  // namespace

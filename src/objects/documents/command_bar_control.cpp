@@ -3,6 +3,7 @@
 #include "com/text.h"
 #include "objects/documents/command_bar.h"
 #include "objects/documents/command_bar_controls.h"
+#include "objects/documents/mirror.h"
 #include "platform/office.h"
 #include "shared/validation.h"
 #include "shared/vxhandler.h"
@@ -68,10 +69,7 @@ com::Member Mirror(const ControlMember& member) {
   return mirror;
 }
 
-using com::VarType;
-constexpr VarType S = VarType::String;
-constexpr VarType L = VarType::Long;
-constexpr VarType B = VarType::Boolean;
+using namespace property_types;
 
 // The members before List, and those after it, in the interface's order.
 const ControlMember kBeforeCommandBar[] = {

@@ -39,11 +39,7 @@ struct Group {
   std::initializer_list<MirrorSpec> properties;
 };
 
-constexpr VarType S = VarType::String;
-constexpr VarType B = VarType::Boolean;
-constexpr VarType I = VarType::Integer;
-constexpr VarType L = VarType::Long;
-constexpr VarType Y = VarType::Byte;
+using namespace property_types;
 
 std::vector<ControlProperty> Build() {
   const Group groups[] = {

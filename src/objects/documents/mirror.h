@@ -13,6 +13,15 @@
 
 namespace objects {
 
+// Short names of the property types, for tables of properties.
+namespace property_types {
+inline constexpr com::VarType S = com::VarType::String;
+inline constexpr com::VarType B = com::VarType::Boolean;
+inline constexpr com::VarType I = com::VarType::Integer;
+inline constexpr com::VarType L = com::VarType::Long;
+inline constexpr com::VarType Y = com::VarType::Byte;
+}  // namespace property_types
+
 // An object whose properties mirror those of an Access object.
 class Mirrored {
  public:
