@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 #include "com/text.h"
 #include "driver/driver.h"
@@ -173,6 +174,19 @@ bool Renames(const Hit& name, const std::vector<Hit*>& object_hits) {
   return std::any_of(object_hits.begin(), object_hits.end(), [&](const Hit* other) {
     return other->writable && !IsName(*other) && host::PathText(other->steps, "") == element;
   });
+}
+
+// An object whose name would change but that cannot be written: what names
+// it elsewhere would change without it.
+bool RenamesReadOnlyObject(const Hit& hit) {
+  return IsName(hit) && hit.steps.empty() && hit.new_value != hit.value &&
+         !(hit.object_writable && hit.writable);
+}
+
+// A linked table that would take a new source table.
+bool Relinks(const Hit& hit) {
+  return com::EqualsNoCase(hit.collection, "Tables") && hit.steps.empty() &&
+         hit.property == "SourceTableName" && Writable(hit) && hit.new_value != hit.value;
 }
 
 // Tables and queries share one namespace in Jet; every other collection has
@@ -377,6 +391,12 @@ bool SearchEngine::CheckRenames(std::vector<Hit>& hits) {
   bool sound = true;
   for (const auto& [key, object_hits] : objects) {
     for (Hit* hit : object_hits) {
+      if (RenamesReadOnlyObject(*hit)) {
+        hit->status = HitStatus::Refused;
+        hit->error = "Cannot rename: the object cannot be written (it is read-only).";
+        sound = false;
+        continue;
+      }
       if (!Renames(*hit, object_hits)) continue;
       std::string space = com::Join(Namespace(hit->collection), "+");
       if (!hit->steps.empty())
@@ -459,7 +479,34 @@ bool SearchEngine::Plan(std::vector<Hit>& hits, const Matcher& matcher,
   bool sound = true;
   for (auto& [key, object_hits] : ByObject(hits))
     sound = PlanObject(object_hits, matcher, replacement) && sound;
+  sound = CheckRelinks(hits) && sound;
   return CheckRenames(hits) && sound;
+}
+
+std::set<std::string> SearchEngine::TablesInRelationships() {
+  std::set<std::string> tables;
+  std::vector<ListedObject> relationships;
+  if (com::Capture([&] { relationships = List("Relationships"); })) return tables;
+  for (const ListedObject& relationship : relationships)
+    for (const PropertyValue& p : Show("Relationships", relationship.name))
+      if (p.steps.empty() && (p.property == "Table" || p.property == "ForeignTable"))
+        tables.insert(com::UCase(p.value));
+  return tables;
+}
+
+bool SearchEngine::CheckRelinks(std::vector<Hit>& hits) {
+  if (std::none_of(hits.begin(), hits.end(), Relinks)) return true;
+  const std::set<std::string> held = TablesInRelationships();
+  bool sound = true;
+  for (Hit& hit : hits)
+    if (Relinks(hit) && held.contains(com::UCase(hit.object))) {
+      hit.status = HitStatus::Refused;
+      hit.error =
+          "Cannot relink: the table is involved in one or more relationships which exist in the "
+          "front-end database.";
+      sound = false;
+    }
+  return sound;
 }
 
 bool SearchEngine::Write(std::vector<Hit>& hits, const Matcher& matcher,

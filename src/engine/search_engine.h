@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -180,6 +181,12 @@ class SearchEngine {
   // with another rename of the run; true when there is none.
   bool CheckRenames(std::vector<Hit>& hits);
   std::vector<std::string> NamesOf(const std::string& collection);
+  // Refuses a linked table's new source table where a relationship of this
+  // database holds the table (Access rebuilds a relinked table, which the
+  // relationship forbids); true when there is none.
+  bool CheckRelinks(std::vector<Hit>& hits);
+  // The tables the relationships of this database join, in capitals.
+  std::set<std::string> TablesInRelationships();
   // Writes the hits of one object; false when any of them was refused or failed.
   bool WriteObject(std::vector<Hit*>& hits, const Matcher& matcher,
                    const std::string& replacement);

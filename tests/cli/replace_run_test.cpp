@@ -40,8 +40,8 @@ TEST_F(ReplaceRunTest, ARefusedRenameLeavesEveryFileAsItWas) {
     std::string says;
   } cases[] = {
       {"Customers Clients --whole-word",
-       "Tables/Customers/SourceTableName: Customers -> Clients  [failed] The table is involved in "
-       "one or more relationships"},
+       "Tables/Customers/SourceTableName: Customers -> Clients  [refused] Cannot relink: the table "
+       "is involved in one or more relationships"},
       {"CustomerArchive Regions",
        "Tables/CustomerArchive/Name: CustomerArchive -> Regions  [refused] Cannot rename: "
        "'Regions' already exists.\n"},
@@ -121,7 +121,7 @@ TEST_F(ReplaceRunTest, WithBackendsAFieldIsRenamedInTheBackendAndTheFrontEndInOn
             std::string::npos);
 }
 
-TEST_F(ReplaceRunTest, WithBackendsAFailureInTheFrontEndPutsBackTheBackendToo) {
+TEST_F(ReplaceRunTest, WithBackendsARefusalInTheFrontEndKeepsTheBackendAsItWas) {
   const auto before = Files();
   const CommandResult r =
       Run("replace " + Quoted(db_) + " Customers Clients --whole-word --with-backends --yes");

@@ -4,6 +4,8 @@
 
 #include "engine/search_engine.h"
 
+#include "engine/replace_run.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -69,6 +71,12 @@ class SearchEngineTest : public testing_support::DriverTest {
   std::map<std::string, std::string> Files() const {
     return testing_support::ReadFolder(temp.path() / "app");
   }
+  std::vector<std::string> PageFiles() const {
+    std::vector<std::string> pages;
+    for (const auto& entry : fs::directory_iterator(temp.path() / "app" / "pages"))
+      pages.push_back(entry.path().string());
+    return pages;
+  }
   std::string ChangesSince(const std::map<std::string, std::string>& before,
                            const std::string& new_allowed = "") const {
     return testing_support::FolderChanges(before, temp.path() / "app", new_allowed);
@@ -77,34 +85,34 @@ class SearchEngineTest : public testing_support::DriverTest {
   std::string db_;
 };
 
-TEST_F(SearchEngineTest, ARefusedWriteTakesBackEveryChangeOfTheRun) {
+// A line of code longer than the code editor takes fails when it is written:
+// the page, found before the module, is written by then.
+TEST_F(SearchEngineTest, AFailedWriteTakesBackEveryChangeOfTheRunPageFilesToo) {
   const auto before = Files();
-  const RunResult run = Replace("Customers", "Clients", {});
-  // The lookup's row source is written before the table's refused write.
-  EXPECT_EQ(run.At("Tables/CustomerNotes/Fields(CustomerID)/RowSource").status, HitStatus::NotKept);
-  const Hit& refused = run.At("Tables/Customers/SourceTableName");
-  EXPECT_EQ(refused.status, HitStatus::Failed);
-  EXPECT_NE(refused.error.find("involved in one or more relationships"), std::string::npos)
-      << refused.error;
+  const RunResult run = Replace("CustomerID", std::string(1100, 'X'), {false, false, PageFiles()},
+                                {"DataAccessPages", "Modules"});
+  EXPECT_EQ(run.At("DataAccessPages/Customer List/HTML").status, HitStatus::NotKept);
+  const Hit& failed = run.At("Modules/basCustomers/Procedures(CityOf)/Text");
+  EXPECT_EQ(failed.status, HitStatus::Failed);
+  EXPECT_NE(failed.error.find("exceeds maximum length"), std::string::npos) << failed.error;
   EXPECT_EQ(run.Count(HitStatus::Replaced), 0u);
-  EXPECT_GT(run.Count(HitStatus::NotKept), 1u);
   EXPECT_EQ(run.before_first_write, 1);
   EXPECT_EQ(ChangesSince(before), "");
-  EXPECT_EQ(Search("Clients").size(), 0u);
+  EXPECT_EQ(Search(std::string(1100, 'X')).size(), 0u);
 }
 
 TEST_F(SearchEngineTest, KeepGoingKeepsWhatCouldBeWrittenAndStopsInTheFailedObject) {
-  const RunResult run = Replace("Customers", "Clients", {false, true, {}});
-  EXPECT_EQ(run.At("Tables/CustomerNotes/Fields(CustomerID)/RowSource").status,
-            HitStatus::Replaced);
-  EXPECT_EQ(run.At("Tables/Customers/SourceTableName").status, HitStatus::Failed);
-  // The table's name comes after the failed change and is not tried.
-  const Hit& name = run.At("Tables/Customers/Name");
-  EXPECT_EQ(name.status, HitStatus::Failed);
-  EXPECT_EQ(name.error, "Not written: an earlier change to this object failed.");
+  const RunResult run = Replace("CustomerID", std::string(1100, 'X'), {false, true, {}},
+                                {"DataAccessPages", "Modules"});
+  EXPECT_EQ(run.At("DataAccessPages/Customer List/HTML").status, HitStatus::Replaced);
+  EXPECT_EQ(run.At("Modules/basCustomers/Procedures(CityOf)/Text").status, HitStatus::Failed);
+  // The module's next change comes after the failed one and is not tried.
+  const Hit& next = run.At("Modules/basCustomers/Procedures(ShowCity)/Text");
+  EXPECT_EQ(next.status, HitStatus::Failed);
+  EXPECT_EQ(next.error, "Not written: an earlier change to this object failed.");
   EXPECT_EQ(run.Count(HitStatus::NotKept), 0u);
-  EXPECT_FALSE(Search("Clients", {"Queries"}).empty());
-  EXPECT_FALSE(Search("Customers", {"Tables"}, {false, true, true}).empty());
+  EXPECT_FALSE(Search(std::string(1100, 'X'), {"DataAccessPages"}).empty());
+  EXPECT_FALSE(Search("CustomerID", {"Modules"}).empty());
 }
 
 TEST_F(SearchEngineTest, ACollidingRenameIsRefusedBeforeAnyWrite) {
@@ -127,6 +135,11 @@ TEST_F(SearchEngineTest, ACollidingRenameIsRefusedBeforeAnyWrite) {
        "Cannot rename: Tables/CustomerArchive/Name is renamed to 'Notes' too."},
       {"CityOf", "ShowCity", {false, false, true}, "Modules/basCustomers/Procedures(CityOf)/Name",
        "Cannot rename: 'ShowCity' already exists."},
+      // A relationship of the front end holds the linked table, which a new
+      // source table would rebuild.
+      {"Customers", "Clients", {false, true, true}, "Tables/Customers/SourceTableName",
+       "Cannot relink: the table is involved in one or more relationships which exist in the "
+       "front-end database."},
   };
   const auto before = Files();
   for (const Case& c : cases) {
@@ -199,6 +212,36 @@ TEST_F(SearchEngineTest, AFailureWhileSavingIsAFailureAndNothingIsKept) {
   EXPECT_EQ(ChangesSince(before), "");
 }
 
+// The backend is written first; the front end's module then cannot be
+// saved, and the backend is put back with it.
+TEST_F(SearchEngineTest, ARunOverAFrontEndAndItsBackendIsTakenBackWhole) {
+  const auto before = Files();
+  engine::ProjectOptions backend_options = Options();
+  backend_options.database = (temp.path() / "app" / "sales_be.mdb").string();
+  engine::SearchEngine backend(backend_options);
+  engine::SearchEngine front_end(Options());
+  const engine::Matcher matcher("CustomerID", {false, false, true});
+  std::vector<Hit> backend_hits = backend.Search(matcher, {"Tables"}, nullptr);
+  std::vector<Hit> front_end_hits = front_end.Search(matcher, {"Modules"}, nullptr);
+  ASSERT_FALSE(backend_hits.empty());
+  sim::jet::SqliteConnection other(db_, sim::jet::SqliteConnection::Mode::ReadWrite);
+  other.Execute("BEGIN IMMEDIATE");
+  int first_write = 0;
+  engine::ReplaceRun({{&backend, &backend_hits}, {&front_end, &front_end_hits}},
+                     {false, false, {}})
+      .Run(matcher, "ClientID", [&] { ++first_write; });
+  other.Execute("ROLLBACK");
+  EXPECT_EQ(RunResult{backend_hits}.At("Tables/Customers/Fields(CustomerID)/Name").status,
+            HitStatus::NotKept);
+  const RunResult front{front_end_hits};
+  const Hit& failed = front.At("Modules/basCustomers/Procedures(CityOf)/Text");
+  EXPECT_EQ(failed.status, HitStatus::Failed);
+  EXPECT_TRUE(failed.error.starts_with("Not saved: ")) << failed.error;
+  EXPECT_EQ(front.Count(HitStatus::Replaced), 0u);
+  EXPECT_EQ(first_write, 1);
+  EXPECT_EQ(ChangesSince(before), "");
+}
+
 TEST_F(SearchEngineTest, ObjectsTheUserMayNotReadOrWriteAreLeftAlone) {
   sim::jet::WorkgroupBuilder::Existing(Workgroup()).User("clerk", "pw");
   sim::jet::DatabaseBuilder::Existing(db_)
@@ -221,6 +264,20 @@ TEST_F(SearchEngineTest, ObjectsTheUserMayNotReadOrWriteAreLeftAlone) {
             HitStatus::ReadOnly);
   const RunResult after{Search("CustomerID", {"Tables"})};
   EXPECT_EQ(after.At("Tables/CustomerArchive/Fields(CustomerID)/Name").value, "CustomerID");
+
+  // Renaming the table the clerk may not change would leave what names it
+  // renamed without it: the run is refused before it writes.
+  const engine::Matcher archive("CustomerArchive", {false, false, true});
+  std::vector<Hit> renames = engine.Search(archive, {}, nullptr);
+  int first_write = 0;
+  engine.Replace(renames, archive, "CustomerHistory", {}, [&] { ++first_write; });
+  const RunResult run{renames};
+  EXPECT_EQ(run.At("Tables/CustomerArchive/Name").status, HitStatus::Refused);
+  EXPECT_EQ(run.At("Tables/CustomerArchive/Name").error,
+            "Cannot rename: the object cannot be written (it is read-only).");
+  EXPECT_EQ(run.Count(HitStatus::Replaced), 0u);
+  EXPECT_GT(run.Count(HitStatus::NotKept), 0u);
+  EXPECT_EQ(first_write, 0);
 }
 
 }  // namespace search_engine_test
