@@ -480,7 +480,33 @@ bool SearchEngine::Plan(std::vector<Hit>& hits, const Matcher& matcher,
   for (auto& [key, object_hits] : ByObject(hits))
     sound = PlanObject(object_hits, matcher, replacement) && sound;
   sound = CheckRelinks(hits) && sound;
-  return CheckRenames(hits) && sound;
+  sound = CheckRenames(hits) && sound;
+  return CheckObjectsRenamed(hits) && sound;
+}
+
+bool SearchEngine::CheckObjectsRenamed(std::vector<Hit>& hits) {
+  bool sound = true;
+  for (auto& [key, object_hits] : ByObject(hits)) {
+    const auto name = std::find_if(object_hits.begin(), object_hits.end(), [&](const Hit* hit) {
+      return hit->steps.empty() && hit->status == HitStatus::Found && Renames(*hit, object_hits);
+    });
+    if (name == object_hits.end()) continue;
+    Hit& hit = **name;
+    std::shared_ptr<driver::IObject> object;
+    auto refused = com::Capture([&] {
+      object = Project().IProject_GetCollection(hit.collection)->ICollection_GetObject(hit.object);
+      object->IObject_SetMode(driver::kModeUpdate);
+    });
+    if (object) {
+      com::IgnoreErrors([&] { object->IObject_SetMode(driver::kModeClosed); });
+      com::IgnoreErrors([&] { object->IObject_Dispose(); });
+    }
+    if (!refused) continue;
+    hit.status = HitStatus::Refused;
+    hit.error = "Cannot rename: " + UserMessage(*refused);
+    sound = false;
+  }
+  return sound;
 }
 
 std::set<std::string> SearchEngine::TablesInRelationships() {

@@ -185,6 +185,10 @@ class SearchEngine {
   // database holds the table (Access rebuilds a relinked table, which the
   // relationship forbids); true when there is none.
   bool CheckRelinks(std::vector<Hit>& hits);
+  // Refuses the renames of objects that cannot be opened for a change (open
+  // in Access, the database not held alone, ...): each is opened for update
+  // and closed again unchanged. True when there is none.
+  bool CheckObjectsRenamed(std::vector<Hit>& hits);
   // The tables the relationships of this database join, in capitals.
   std::set<std::string> TablesInRelationships();
   // Writes the hits of one object; false when any of them was refused or failed.

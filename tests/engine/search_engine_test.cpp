@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "cli/sample_application.h"
+#include "sim/access/install.h"
 #include "sim/jet/database_builder.h"
 #include "sim/jet/sqlite_connection.h"
 #include "support/command_line.h"
@@ -155,6 +156,37 @@ TEST_F(SearchEngineTest, ACollidingRenameIsRefusedBeforeAnyWrite) {
       EXPECT_EQ(ChangesSince(before), "") << what;
     }
   }
+}
+
+TEST_F(SearchEngineTest, AnObjectOpenInAccessIsNotRenamedAndTheRunWritesNothing) {
+  // sim::access::Install for this machine happens with the driver test's Access.
+  auto access = sim::access::StartAccess(machine, {.file = db_, .workgroup = Workgroup()});
+  access->Documents()->Open(msaccess::acTable, "CustomerArchive", msaccess::acViewDesign, 0);
+  const auto before = Files();
+  for (const bool dry_run : {true, false}) {
+    const RunResult run = Replace("CustomerArchive", "CustomerHistory", {dry_run, false, {}});
+    const Hit& name = run.At("Tables/CustomerArchive/Name");
+    EXPECT_EQ(name.status, HitStatus::Refused) << dry_run;
+    EXPECT_EQ(name.error,
+              "Cannot rename: Couldn't save changes safely because the table was already open.")
+        << dry_run;
+    EXPECT_EQ(run.Count(HitStatus::Replaced), 0u) << dry_run;
+    EXPECT_EQ(run.before_first_write, 0) << dry_run;
+  }
+  access->Quit();
+  EXPECT_EQ(ChangesSince(before), "");
+}
+
+// Each object to be renamed is opened for a change and closed unchanged to
+// see that it can be: a dry run leaves every file as it was.
+TEST_F(SearchEngineTest, ADryRunThatRenamesDocumentsWritesNothing) {
+  const auto before = Files();
+  for (const std::string name : {"basCustomers", "frmCustomers", "rptCustomerOrders"}) {
+    const RunResult run = Replace(name, name + "2", {true, false, {}});
+    EXPECT_GT(run.Count(HitStatus::DryRun), 0u) << name;
+    EXPECT_EQ(run.Count(HitStatus::Refused), 0u) << name;
+  }
+  EXPECT_EQ(ChangesSince(before), "");
 }
 
 TEST_F(SearchEngineTest, RenamesThatCollideWithNothingAreWritten) {
