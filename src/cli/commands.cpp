@@ -155,14 +155,15 @@ int Search(engine::SearchEngine& engine, const Options& o, Console& console) {
   return Outcome({&engine}, hits.empty() ? kNothingFound : kFound);
 }
 
-// A replace has the file alone; other commands share it and wait a few
-// seconds for a replace to end. Whoever finds the copy a replace leaves only
-// while it runs puts the file back from it: that run did not finish.
+// A command that writes (a replace, an import) has the file alone; other
+// commands share it and wait a few seconds for a replace to end. Whoever finds
+// the copy a replace leaves only while it runs puts the file back from it:
+// that run did not finish.
 std::unique_ptr<engine::RunClaim> ClaimDatabase(const std::string& database, const Options& o,
                                                 Console& console) {
   if (!fs::is_regular_file(database)) return nullptr;
   constexpr std::uint32_t kWaitForReplaceMs = 5000;
-  const bool writes = o.command == "replace" && !o.dry_run;
+  const bool writes = (o.command == "replace" && !o.dry_run) || o.command == "import";
   return std::make_unique<engine::RunClaim>(
       database, engine::RunClaim::FileFor((fs::path(StateFolder()) / "claims").string(), database),
       writes ? engine::RunClaim::Kind::Exclusive : engine::RunClaim::Kind::Shared,
@@ -170,7 +171,8 @@ std::unique_ptr<engine::RunClaim> ClaimDatabase(const std::string& database, con
         if (engine::RestorePoint::RecoverUnfinished(database))
           console.err << "quillnet: a replace of " << database
                       << " did not finish; the database was put back as it was before it\n";
-      });
+      },
+      o.command);
 }
 
 
@@ -291,6 +293,10 @@ int Replace(engine::SearchEngine& front_end, const engine::ProjectOptions& proje
 }
 
 int RunOnProject(const Options& o, Console& console) {
+  // The claim on the database outlives the machine, whose Access and DAO
+  // sessions may hold the file until they are gone: whoever it lets in next
+  // finds the file closed.
+  std::unique_ptr<engine::RunClaim> claim;
   DefaultMachine machine;
   if (o.command == "sample") {
     const std::string front_end = WriteSampleApplication(o.arguments[0]);
@@ -300,12 +306,18 @@ int RunOnProject(const Options& o, Console& console) {
   }
   CheckRealFile(o);
   if (o.command == "convert") return Convert(o, console);
-  if (o.command == "import") return Import(o, console);
-  if (o.command == "export") return Export(o, console);
+  if (o.command == "import" || o.command == "export") {
+    const bool import = o.command == "import";
+    claim = ClaimDatabase(fs::absolute(o.arguments[import ? 1 : 0]).lexically_normal().string(),
+                          o, console);
+    return import ? Import(o, console) : Export(o, console);
+  }
   Utility::Main();
   const engine::ProjectOptions project = ProjectOptionsOf(o, machine.Workgroup());
+  // Nothing reads the database before it is claimed: a replace may be
+  // writing it, or one that did not finish may have to be put back first.
+  claim = ClaimDatabase(project.database, o, console);
   Validate(project);
-  const auto claim = ClaimDatabase(project.database, o, console);
   CheckWritable(o, project.database);
   if (o.command == "search" || o.command == "replace")
     engine::Matcher(o.arguments[1], MatchOptionsOf(o));  // a bad expression stops us early

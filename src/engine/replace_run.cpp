@@ -5,11 +5,10 @@ namespace engine {
 ReplaceRun::ReplaceRun(std::vector<Part> parts, const ReplaceOptions& options)
     : parts_(std::move(parts)), options_(options) {}
 
-std::vector<std::string> ReplaceRun::Files() const {
-  std::vector<std::string> files;
-  for (const Part& part : parts_) files.push_back(part.engine->Database());
-  files.insert(files.end(), options_.other_files.begin(), options_.other_files.end());
-  return files;
+std::vector<std::string> ReplaceRun::Databases() const {
+  std::vector<std::string> databases;
+  for (const Part& part : parts_) databases.push_back(part.engine->Database());
+  return databases;
 }
 
 void ReplaceRun::Run(const Matcher& matcher, const std::string& replacement,
@@ -24,7 +23,7 @@ void ReplaceRun::Run(const Matcher& matcher, const std::string& replacement,
   const auto first_write = [&] {
     if (restore_point_) return;
     before_first_write();
-    restore_point_.emplace(Files());
+    restore_point_.emplace(Databases(), options_.other_files);
   };
   for (std::size_t i = 0; i < parts_.size(); ++i) {
     Part& part = parts_[i];
@@ -33,7 +32,9 @@ void ReplaceRun::Run(const Matcher& matcher, const std::string& replacement,
     if (!part.engine->Write(*part.hits, matcher, replacement, options_.keep_going, first_write))
       return TakeBack();
   }
-  if (restore_point_) SaveAll();
+  if (!restore_point_) return;
+  SaveAll();
+  restore_point_->Finish();
 }
 
 void ReplaceRun::TakeBack() {

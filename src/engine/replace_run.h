@@ -36,7 +36,7 @@ class ReplaceRun {
  private:
   void TakeBack();
   void SaveAll();
-  std::vector<std::string> Files() const;
+  std::vector<std::string> Databases() const;
 
   std::vector<Part> parts_;
   ReplaceOptions options_;

@@ -33,7 +33,8 @@ void Describe(int fd, const std::string& what) {
 }  // namespace
 
 RunClaim::RunClaim(const std::string& database, const std::string& claim_file, Kind kind,
-                   std::uint32_t wait_ms, const std::function<void()>& while_alone) {
+                   std::uint32_t wait_ms, const std::function<void()>& while_alone,
+                   const std::string& run) {
   std::error_code ignored;
   std::filesystem::create_directories(std::filesystem::path(claim_file).parent_path(), ignored);
   fd_ = open(claim_file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
@@ -42,8 +43,9 @@ RunClaim::RunClaim(const std::string& database, const std::string& claim_file, K
   // Alone first, when nobody else holds the file; a reader that finds other
   // readers joins them, and waits only for a replace.
   if (flock(fd_, LOCK_EX | LOCK_NB) == 0) {
-    Describe(fd_, (kind == Kind::Exclusive ? "a replace by process " : "a reading run by process ") +
-                      std::to_string(getpid()));
+    Describe(fd_, (kind == Kind::Exclusive ? (run.starts_with('i') ? "an " : "a ") + run
+                                           : std::string("a reading run")) +
+                      " by process " + std::to_string(getpid()));
     try {
       while_alone();
     } catch (...) {
@@ -53,7 +55,9 @@ RunClaim::RunClaim(const std::string& database, const std::string& claim_file, K
     if (kind == Kind::Shared) flock(fd_, LOCK_SH);
     return;
   }
-  if (kind == Kind::Exclusive) Refuse(database, " Only one replace may run at a time.");
+  if (kind == Kind::Exclusive)
+    Refuse(database, " A " + run + " needs the database to itself: try again when that run has "
+                     "finished.");
   auto& clock = platform::System::Current().clock();
   const std::uint32_t start = clock.GetTickCount();
   while (flock(fd_, LOCK_SH | LOCK_NB) != 0) {

@@ -21,8 +21,10 @@ class RunClaim {
   // system's clock) for a replace to finish. Refusals raise error 70 saying
   // which run holds the file. `while_alone` runs while the claim is still
   // the only one, before a shared claim lets other readers in.
+  // `run` names the command that claims it alone, for the refusals of others.
   RunClaim(const std::string& database, const std::string& claim_file, Kind kind,
-           std::uint32_t wait_ms, const std::function<void()>& while_alone);
+           std::uint32_t wait_ms, const std::function<void()>& while_alone,
+           const std::string& run = "replace");
   ~RunClaim();
   // The claim file of a database in a folder of claims.
   static std::string FileFor(const std::string& folder, const std::string& database);

@@ -56,13 +56,17 @@ void SqliteConnection::Closer::operator()(sqlite3* db) const { sqlite3_close(db)
 
 SqliteConnection::SqliteConnection(const std::string& path, Mode mode)
     : path_(path), read_only_(mode == Mode::ReadOnly), file_(StateOf(path)) {
-  sqlite3* db = nullptr;
-  const int result =
-      sqlite3_open_v2(FileUri(path).c_str(), &db, OpenFlags(mode) | SQLITE_OPEN_URI, nullptr);
-  db_.reset(db);
-  if (result != SQLITE_OK) Fail(result);
-  sqlite3_extended_result_codes(db, 1);
-  sqlite3_create_collation(db, "JET", SQLITE_UTF8, nullptr, CompareWithoutCase);
+  Open(mode);
+  if (read_only_ && FindsHotJournal()) {
+    Open(Mode::ReadWrite);
+    FindsHotJournal();  // the read that takes the transaction out
+    Open(mode);
+    if (FindsHotJournal())
+      com::Raise(kDaoDamaged,
+                 path_ + " was left half-written by a program that stopped before it finished, "
+                         "and cannot be put right while the file or its folder is read-only: "
+                         "make them writable and run the command again.");
+  }
   // A committed write is on the disk before the commit returns.
   Execute("PRAGMA synchronous = FULL");
   Execute("PRAGMA locking_mode = EXCLUSIVE");
@@ -71,6 +75,34 @@ SqliteConnection::SqliteConnection(const std::string& path, Mode mode)
   // collections' name order, instead of spilling to temporary files.
   Execute("PRAGMA cache_size = -65536");
   Execute("PRAGMA temp_store = MEMORY");
+}
+
+// Connections of this process to one file share its cache: the one open
+// before is closed first, so that the new one opens the file in its own mode.
+void SqliteConnection::Open(Mode mode) {
+  db_.reset();
+  sqlite3* db = nullptr;
+  const int result =
+      sqlite3_open_v2(FileUri(path_).c_str(), &db, OpenFlags(mode) | SQLITE_OPEN_URI, nullptr);
+  db_.reset(db);
+  if (result != SQLITE_OK) Fail(result);
+  sqlite3_extended_result_codes(db, 1);
+  sqlite3_create_collation(db, "JET", SQLITE_UTF8, nullptr, CompareWithoutCase);
+}
+
+// A journal beside the file is hot when the program that wrote it stopped in
+// the middle of a transaction (killed, a power cut): the file then holds part
+// of that transaction, and SQLite takes it back out the next time it reads the
+// file, but only through a connection that may write. A read-only one can only
+// refuse every statement (SQLITE_READONLY_ROLLBACK), so such a file is read
+// once through one that may. While a connection of this process has the file
+// open, its journal is that connection's, not hot.
+bool SqliteConnection::FindsHotJournal() {
+  std::error_code error;
+  if (!std::filesystem::exists(path_ + "-journal", error)) return false;
+  TakeTurn();
+  return sqlite3_exec(db_.get(), "SELECT 1 FROM sqlite_master LIMIT 1", nullptr, nullptr,
+                      nullptr) == SQLITE_READONLY_ROLLBACK;
 }
 
 std::shared_ptr<SqliteConnection::FileState> SqliteConnection::StateOf(const std::string& path) {

@@ -28,7 +28,8 @@ class SqliteConnection {
   enum class Mode { ReadOnly, ReadWrite, Create };
 
   // Opens an existing file (ReadOnly, ReadWrite) or makes a new one (Create).
-  // A file that is not SQLite opens; the first statement then fails.
+  // A file that is not SQLite opens; the first statement then fails. A file a
+  // stopped program left half-written is put right first, read-only or not.
   SqliteConnection(const std::string& path, Mode mode);
   ~SqliteConnection();
   SqliteConnection(const SqliteConnection&) = delete;
@@ -86,6 +87,10 @@ class SqliteConnection {
     SqliteConnection* holder = nullptr;  // the connection holding its writes open
   };
   static std::shared_ptr<FileState> StateOf(const std::string& path);
+  void Open(Mode mode);
+  // Whether a read through this connection finds a stopped program's
+  // half-done transaction that it cannot take out.
+  bool FindsHotJournal();
   // Raises when SQLite gave up the held transaction on its own (a full disk,
   // an I/O error): the writes it held are lost.
   void CheckHeld();

@@ -1,5 +1,7 @@
 #include "sim/win32/registry.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -90,7 +92,9 @@ std::vector<std::string> Registry::SubKeys(const std::string& path) const {
 
 void Registry::Save() const {
   if (!file_) return;
-  const std::string temp = *file_ + ".new";
+  // Each process writes its own passing file: the commands of one user may
+  // run at once, and each then gives the whole registry its name in turn.
+  const std::string temp = *file_ + ".new." + std::to_string(getpid());
   {
     std::ofstream out(temp, std::ios::trunc);
     for (const auto& [key, values] : keys_) {
