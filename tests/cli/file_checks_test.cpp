@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "sim/jet/sqlite_connection.h"
 #include "support/command_line.h"
@@ -41,6 +42,18 @@ TEST_F(FileChecksTest, AFileCutOffInsideItsLastPageIsNeitherSearchedNorWritten) 
     ExpectRefused(Run(command), "may be corrupt");
     EXPECT_EQ(ReadFile(db_), before) << command;
   }
+}
+
+// Its size agrees with its header, one of its pages is damaged: SQLite's
+// quick check finds it before anything is written.
+TEST_F(FileChecksTest, AFileWithADamagedPageIsNeverWritten) {
+  std::string bytes = ReadFile(db_);
+  const std::size_t page_size = static_cast<unsigned char>(bytes[16]) << 8 |
+                                static_cast<unsigned char>(bytes[17]);
+  bytes.replace(bytes.size() - page_size, 8, std::string(8, '\xff'));
+  std::ofstream(db_, std::ios::binary | std::ios::trunc) << bytes;
+  ExpectRefused(Run("replace '" + db_ + "' CustomerID ClientID --yes"), "may be corrupt");
+  EXPECT_TRUE(ReadFile(db_) == bytes);
 }
 
 TEST_F(FileChecksTest, AReadOnlyFileOrBackupFolderIsRefusedBeforeTheScan) {
