@@ -9,6 +9,7 @@
 #include <functional>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 #include "com/error.h"
 #include "platform/system.h"
@@ -30,6 +31,11 @@ void Describe(int fd, const std::string& what) {
   if (ftruncate(fd, 0) == 0) (void)pwrite(fd, text.data(), text.size(), 0);
 }
 
+std::string WithArticle(const std::string& noun) {
+  const bool vowel = !noun.empty() && std::string_view("aeiou").find(noun[0]) != std::string::npos;
+  return (vowel ? "an " : "a ") + noun;
+}
+
 }  // namespace
 
 RunClaim::RunClaim(const std::string& database, const std::string& claim_file, Kind kind,
@@ -43,9 +49,8 @@ RunClaim::RunClaim(const std::string& database, const std::string& claim_file, K
   // Alone first, when nobody else holds the file; a reader that finds other
   // readers joins them, and waits only for a replace.
   if (flock(fd_, LOCK_EX | LOCK_NB) == 0) {
-    Describe(fd_, (kind == Kind::Exclusive ? (run.starts_with('i') ? "an " : "a ") + run
-                                           : std::string("a reading run")) +
-                      " by process " + std::to_string(getpid()));
+    Describe(fd_, WithArticle(kind == Kind::Exclusive ? run : "reading run") + " by process " +
+                      std::to_string(getpid()));
     try {
       while_alone();
     } catch (...) {
@@ -56,8 +61,8 @@ RunClaim::RunClaim(const std::string& database, const std::string& claim_file, K
     return;
   }
   if (kind == Kind::Exclusive)
-    Refuse(database, " A " + run + " needs the database to itself: try again when that run has "
-                     "finished.");
+    Refuse(database, " This " + run + " needs the database to itself: try again when that run "
+                     "has finished.");
   auto& clock = platform::System::Current().clock();
   const std::uint32_t start = clock.GetTickCount();
   while (flock(fd_, LOCK_SH | LOCK_NB) != 0) {

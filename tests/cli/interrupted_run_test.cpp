@@ -112,7 +112,7 @@ TEST_F(InterruptedRunTest, AReplaceKilledAtAnyWriteIsPutBackWholeByTheNextComman
   // The first writes one by one, then a spread to past the last (a run may
   // write a little more or less than the one counted).
   std::vector<int> stops = {1, 2, 3};
-  constexpr int kSpread = 24;
+  constexpr int kSpread = 16;
   for (int i = 1; i <= kSpread; ++i) stops.push_back(1 + writes * i / kSpread);
   stops.push_back(2 * writes);
   int put_back = 0, completed = 0;

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <unistd.h>
+
 #include "com/error.h"
 #include "engine/run_claim.h"
 #include "support/command_line.h"
@@ -36,14 +38,31 @@ TEST_F(RunClaimTest, AReplaceIsRefusedAtOnceWhileAnotherRunHoldsTheFile) {
     EXPECT_NE(r.err.find("Another quillnet run is using " + db_ + " (a replace by process "),
               std::string::npos)
         << r.err;
-    EXPECT_NE(r.err.find("A replace needs the database to itself: try again when that run has "
-                         "finished."),
+    EXPECT_NE(r.err.find("This replace needs the database to itself: try again when that run "
+                         "has finished."),
               std::string::npos)
         << r.err;
     EXPECT_TRUE(ReadFile(db_) == before);
     EXPECT_FALSE(fs::exists(db_ + ".bak"));
   }
   EXPECT_EQ(command_.Run("replace '" + db_ + "' CustomerID ClientID --yes").code, 0);
+}
+
+TEST_F(RunClaimTest, AnImportIsRefusedAtOnceWhileAnotherRunHoldsTheFile) {
+  ASSERT_EQ(command_.Run("export '" + db_ + "' text").code, 0);
+  const std::string before = ReadFile(db_);
+  {
+    RunClaim running(db_, ClaimFile(), RunClaim::Kind::Exclusive, 0, [] {});
+    const auto r = command_.Run("import text '" + db_ + "'");
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("Another quillnet run is using " + db_ + " (a replace by process " +
+                         std::to_string(getpid()) + "). This import needs the database to "
+                         "itself"),
+              std::string::npos)
+        << r.err;
+    EXPECT_TRUE(ReadFile(db_) == before);
+  }
+  EXPECT_EQ(command_.Run("import text '" + db_ + "'").code, 0);
 }
 
 TEST_F(RunClaimTest, ReadersShareTheFileAndKeepAReplaceOut) {
