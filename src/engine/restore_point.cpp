@@ -78,6 +78,10 @@ void PutBack(const std::string& file, const std::string& copy, std::error_code& 
   fs::copy_file(copy, partial, fs::copy_options::overwrite_existing, error);
   if (!error) RemoveJournal(file, error);
   if (!error) fs::rename(partial, file, error);
+  if (error) {
+    std::error_code ignored;
+    fs::remove(partial, ignored);
+  }
 }
 
 }  // namespace
@@ -158,8 +162,9 @@ bool RestorePoint::RecoverUnfinished(const std::string& database) {
     PutBack(file, CopyOf(file), error);
     if (error)
       com::Raise(75, "A replace of " + database + " did not finish and " + file +
-                         " cannot be put back (" + error.message() +
-                         "): its copy from before that run is " + CopyOf(file));
+                         " cannot be put back (" + error.message() + "): copy " + CopyOf(file) +
+                         " over it and run the command again, or remove " + record +
+                         " to keep every file of that run as it is.");
   }
   fs::remove(record, error);
   if (error) RaiseCannot("remove", record, error);

@@ -197,6 +197,35 @@ TEST_F(InterruptedRunTest, AKilledRunsCopyIsPutBackWithoutItsJournal) {
   EXPECT_FALSE(fs::exists(db_ + ".quillnet-run"));
 }
 
+// A file of the killed run that cannot be put back: every command on the
+// database is refused, saying what to do, until it can.
+TEST_F(InterruptedRunTest, AFileThatCannotBePutBackStopsEveryCommandSayingWhatToDo) {
+  const std::string page = (App() / "pages" / "Customer List.htm").string();
+  fs::copy_file(page, page + ".quillnet-undo");
+  fs::remove(page);
+  fs::create_directories(page + "/in the way");
+  std::ofstream(db_ + ".quillnet-run") << db_ << '\n' << page << '\n';
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    const CommandResult r = Run("search " + Quoted(db_) + " CustomerID");
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("A replace of " + db_ + " did not finish and " + page +
+                         " cannot be put back ("),
+              std::string::npos)
+        << r.err;
+    EXPECT_NE(r.err.find("): copy " + page + ".quillnet-undo over it and run the command again, "
+                         "or remove " + db_ + ".quillnet-run to keep every file of that run as "
+                         "it is."),
+              std::string::npos)
+        << r.err;
+    EXPECT_EQ(r.out, "");
+  }
+  EXPECT_FALSE(fs::exists(page + ".quillnet-undo.back"));
+  fs::remove_all(page);
+  EXPECT_EQ(Run("search " + Quoted(db_) + " CustomerID").code, 0);
+  EXPECT_TRUE(fs::is_regular_file(page));
+  EXPECT_FALSE(fs::exists(db_ + ".quillnet-run"));
+}
+
 // Two replaces and a search on one file at once. The first replace is held
 // at its first write until the others have started: the second is refused at
 // once naming it, and the search either waits for it and finds the whole run,
