@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "sim/jet/sqlite_connection.h"
 #include "support/command_line.h"
