@@ -130,6 +130,22 @@ TEST(QueryDesignText, EveryFixtureQueryTypeComesBackThroughText) {
   }
 }
 
+// Access keeps a parameter that names a control as the reference in its
+// brackets: the SQL writes it once, not in brackets again.
+TEST(QueryDesignText, ParametersNamedByReferencesKeepTheirBrackets) {
+  const QueryDesignText text = QueryDesignText::Parse(com::Join(
+      {"Operation =1", "Option =0", "Where =\"(((Orders.OrderDate)>=[Forms]![frmOrders]![txtFrom]))\"",
+       "Begin InputTables", "    Name =\"Orders\"", "End", "Begin OutputColumns",
+       "    Expression =\"Orders.*\"", "End", "Begin Parameters",
+       "    Name =\"[Forms]![frmOrders]![txtFrom]\"", "    Flag =8", "    Name =\"[Which city?]\"",
+       "    Flag =10", "    Name =\"Order Count\"", "    Flag =4", "End"},
+      "\n"));
+  EXPECT_EQ(text.Sql(),
+            "PARAMETERS [Forms]![frmOrders]![txtFrom] DateTime, [Which city?] Text, [Order Count] Long;\r\n"
+            "SELECT Orders.*\r\nFROM Orders\r\n"
+            "WHERE (((Orders.OrderDate)>=[Forms]![frmOrders]![txtFrom]));");
+}
+
 TEST(QueryDesignText, AChangedSqlRewritesOnlyTheDesignItemsThatChange) {
   QueryDesignText text = QueryDesignText::Parse(kQuery);
   text.SetSql(kQuerySql, "");
