@@ -248,7 +248,7 @@ class Reader {
     const DecodedText beside = Decode(*found->second);
     if (!SameSql(beside.text, query->Sql()))
       Refuse(file.path, "line " + std::to_string(query->SqlLine()) + ": the SQL of its " +
-                            (text.starts_with("Operation =") ? "design" : "SQL line") + " and " +
+                            (query->IsDesign() ? "design" : "SQL line") + " and " +
                             sql_path + " disagree; nothing was imported. Make the two agree, or "
                             "remove " + sql_path + " to import the query as " + file.path +
                             " gives it");

@@ -362,6 +362,10 @@ QueryDesignText QueryDesignText::Of(const std::string& sql, const std::string& c
   return QueryDesignText(std::move(document));
 }
 
+bool QueryDesignText::IsDesign() const {
+  return std::none_of(text_.items().begin(), text_.items().end(), IsSqlLine);
+}
+
 std::string QueryDesignText::Sql() const {
   for (const auto& item : text_.items())
     if (IsSqlLine(item)) return item.value;

@@ -44,6 +44,8 @@ class QueryDesignText {
   // the SQL reads as one, its SQL otherwise; no property lines.
   static QueryDesignText Of(const std::string& sql, const std::string& connect);
 
+  // The text gives a design, not an SQL line.
+  bool IsDesign() const;
   std::string Sql() const;
   // The line the SQL comes from: the first of the design, or the SQL line.
   std::size_t SqlLine() const;

@@ -99,8 +99,10 @@ void UpdateProperties(QueryDesignText& text, const jet::QueryRow& row,
 
 std::vector<std::string> QueryTextStore::Names() {
   std::vector<std::string> names;
+  DocumentStore texts(catalog_);
   for (const auto& row : jet::QueryStore(catalog_).All())
-    if (!row.object.name.starts_with('~')) names.push_back(row.object.name);
+    if (!row.object.name.starts_with('~') || texts.Find(msaccess::acQuery, row.object.name))
+      names.push_back(row.object.name);
   return names;
 }
 

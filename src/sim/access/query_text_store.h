@@ -25,7 +25,7 @@ class QueryTextStore {
   explicit QueryTextStore(jet::Catalog& catalog) : catalog_(catalog) {}
 
   // The saved queries, without those Access makes for itself (names that
-  // begin with "~"), in Jet's order.
+  // begin with "~") unless they came as text, in Jet's order.
   std::vector<std::string> Names();
   // Creates the query, or updates the one of that name, from the document's
   // text (which QueryDesignText reads), and keeps the text; 3012 when a
