@@ -6,6 +6,7 @@
 #include "platform/access.h"
 #include "platform/system.h"
 #include "sim/access/document_store.h"
+#include "sim/access/query_text_store.h"
 #include "sim/jet/catalog.h"
 #include "sim/jet/dao_errors.h"
 #include "sim/jet/database_builder.h"
@@ -44,8 +45,15 @@ void StoreDocuments(const std::string& database, const std::string& password,
                     const BarsAndPages& bars_and_pages) {
   auto catalog = OpenDatabase(database, false, password);
   sim::access::DocumentStore store(*catalog);
+  sim::access::QueryTextStore queries(*catalog);
   catalog->Write([&] {
-    for (const auto& document : documents) store.Put(document);
+    for (const auto& document : documents) {
+      if (document.object_type == msaccess::acQuery) {
+        queries.Put(document);
+      } else {
+        store.Put(document);
+      }
+    }
     bars_and_pages.Store(*catalog);
   });
 }
@@ -75,6 +83,8 @@ int Export(const Options& o, Console& console) {
   std::vector<sim::access::StoredDocument> documents;
   for (const std::int32_t kind : kDocumentKinds)
     for (const auto& name : store.Names(kind)) documents.push_back(*store.Find(kind, name));
+  sim::access::QueryTextStore queries(*catalog);
+  for (const auto& name : queries.Names()) documents.push_back(queries.Get(name));
   const auto bars_and_pages = BarsAndPages::Of(*catalog);
   const fs::path folder(o.arguments[1]);
   if (fs::exists(folder) && !fs::is_directory(folder))

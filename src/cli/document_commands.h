@@ -1,7 +1,7 @@
 #pragma once
 // `quillnet import DIR DB` and `quillnet export DB DIR`: an application's
-// forms, reports, macros, modules, command bars and data access pages
-// between a folder in the source-control layout and a database file.
+// forms, reports, macros, modules, queries, command bars and data access
+// pages between a folder in the source-control layout and a database file.
 
 #include <string>
 #include <vector>

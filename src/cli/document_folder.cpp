@@ -11,6 +11,7 @@
 #include "com/text.h"
 #include "platform/access.h"
 #include "sim/access/document_text.h"
+#include "sim/access/query_design_text.h"
 #include "sim/access/text_format_error.h"
 #include "sim/jet/dao_errors.h"
 
@@ -21,6 +22,7 @@ namespace fs = std::filesystem;
 using sim::access::DecodedText;
 using sim::access::DocumentText;
 using sim::access::FolderLayout;
+using sim::access::QueryDesignText;
 using sim::access::StoredDocument;
 using sim::access::TextFormatError;
 
@@ -134,6 +136,34 @@ DecodedText Decode(const FolderFile& file) {
   }
 }
 
+// SQL with each run of blanks and line breaks outside its strings and
+// bracketed names made one blank, and none at either end: the same SQL
+// however its lines are laid out.
+std::string SqlWords(std::string_view sql) {
+  std::string words;
+  char closing = 0;
+  bool blank = false;
+  for (const char c : sql) {
+    if (closing) {
+      words += c;
+      if (c == closing) closing = 0;
+      continue;
+    }
+    if (std::isspace(static_cast<unsigned char>(c))) {
+      blank = !words.empty();
+      continue;
+    }
+    if (blank) words += ' ';
+    blank = false;
+    words += c;
+    if (c == '"' || c == '\'') closing = c;
+    if (c == '[') closing = ']';
+  }
+  return words;
+}
+
+bool SameSql(std::string_view a, std::string_view b) { return SqlWords(a) == SqlWords(b); }
+
 std::size_t LineCount(std::string_view text) {
   return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
 }
@@ -163,6 +193,8 @@ class Reader {
     document.framing = decoded.framing;
     if (kind.object_type == msaccess::acModule) {
       Module(decoded.text, file, document);
+    } else if (kind.object_type == msaccess::acQuery) {
+      Query(decoded.text, file, document);
     } else {
       Design(decoded.text, file, kind, document);
     }
@@ -197,6 +229,34 @@ class Reader {
     document.layout.head = *code;
     document.layout.code_framing = module.framing;
     claimed_.insert(code_path);
+  }
+
+  // A query's text, and the .sql file beside it, which must give the same
+  // SQL: the database cannot take one file's SQL over the other's without
+  // losing the edit made in the other.
+  void Query(const std::string& text, const FolderFile& file, StoredDocument& document) {
+    std::optional<QueryDesignText> query;
+    try {
+      query = QueryDesignText::Parse(text);
+    } catch (const TextFormatError& error) {
+      Refuse(file.path, error.what());
+    }
+    document.text = text;
+    const std::string sql_path = fs::path(file.path).replace_extension(".sql").generic_string();
+    const auto found = by_path_.find(sql_path);
+    if (found == by_path_.end()) return;
+    const DecodedText beside = Decode(*found->second);
+    if (!SameSql(beside.text, query->Sql()))
+      Refuse(file.path, "line " + std::to_string(query->SqlLine()) + ": the SQL of its " +
+                            (query->IsDesign() ? "design" : "SQL line") + " and " +
+                            sql_path + " disagree; nothing was imported. Make the two agree, or "
+                            "remove " + sql_path + " to import the query as " + file.path +
+                            " gives it");
+    document.layout.form = FolderLayout::Form::QuerySql;
+    document.layout.head = fs::path(sql_path).filename().string();
+    document.layout.code_framing = beside.framing;
+    document.layout.code_source = found->second->bytes;
+    claimed_.insert(sql_path);
   }
 
   static void Module(const std::string& text, const FolderFile& file, StoredDocument& document) {
@@ -252,7 +312,8 @@ std::variant<Entry, std::string> Classify(const FolderFile& file) {
   const Kind* kind = parts.size() > 1 ? KindOfFolder(parts[parts.size() - 2]) : nullptr;
   const bool text = extension == ".bas" || extension == ".cls" || extension == ".txt";
   if (!kind) {
-    if (!text) return "not in a folder of forms, reports, macros, modules, command bars or pages";
+    if (!text)
+      return "not in a folder of forms, reports, macros, modules, queries, command bars or pages";
     std::optional<DecodedText> decoded;
     try {
       decoded = sim::access::DecodeText(file.bytes);
@@ -261,19 +322,38 @@ std::variant<Entry, std::string> Classify(const FolderFile& file) {
     }
     kind = KindOfText(decoded->text, extension);
     if (!kind) return "not a document's text";
-  } else if (extension != ".bas" && !(extension == ".cls" && kind->object_type != msaccess::acMacro)) {
+  } else if (extension != ".bas" && !(extension == ".cls" && kind->object_type != msaccess::acMacro &&
+                                      kind->object_type != msaccess::acQuery)) {
     return "not a document's text (" + (extension.empty() ? std::string("no extension") : extension) +
            ")";
   }
-  if (kind->object_type == msaccess::acQuery) return "queries are not imported yet";
   return Entry{&file, kind, IsDesign(kind->object_type) && extension == ".cls"};
+}
+
+// The .sql file of a query: as it came while it agrees with the query's SQL,
+// else the SQL in the file's encoding and line breaks.
+std::string SqlFileBytes(const std::string& sql, const FolderLayout& layout) {
+  if (layout.code_source && SameSql(sim::access::DecodeText(*layout.code_source).text, sql))
+    return *layout.code_source;
+  std::string text = com::Join(com::Split(sql, "\r\n"), "\n");
+  while (text.ends_with('\n')) text.pop_back();
+  return sim::access::EncodeText(text, layout.code_framing);
+}
+
+// A file of the document: the one it came from, named anew when the object
+// was renamed since.
+std::string FileFor(const StoredDocument& document, const std::string& file) {
+  const fs::path path(file);
+  if (DocumentFolder::DecodeName(path.stem().string()) == document.name) return file;
+  return (path.parent_path() / (DocumentFolder::EncodeName(document.name) + path.extension().string()))
+      .generic_string();
 }
 
 std::vector<FolderFile> WriteOne(const StoredDocument& document) {
   const std::string path = document.layout.file.empty()
                                ? std::string(KindOf(document.object_type).folder) + "/" +
                                      DocumentFolder::EncodeName(document.name) + ".bas"
-                               : document.layout.file;
+                               : FileFor(document, document.layout.file);
   const auto encode = [](const std::string& text, const sim::access::TextFraming& framing,
                          const std::optional<std::string>& source) {
     return source ? *source : sim::access::EncodeText(text, framing);
@@ -286,6 +366,10 @@ std::vector<FolderFile> WriteOne(const StoredDocument& document) {
           document.text.empty() ? document.layout.head : document.layout.head + "\n" + document.text;
       return {{path, encode(text, document.framing, document.source)}};
     }
+    case FolderLayout::Form::QuerySql:
+      return {{path, encode(document.text, document.framing, document.source)},
+              {path.substr(0, path.rfind('/') + 1) + FileFor(document, document.layout.head),
+               SqlFileBytes(QueryDesignText::Parse(document.text).Sql(), document.layout)}};
     case FolderLayout::Form::SplitCode: break;
   }
   const auto code = DocumentText::Parse(document.text).Code().value_or("");
@@ -359,6 +443,7 @@ std::vector<StoredDocument> DocumentFolder::Read(const std::vector<FolderFile>& 
                             " '" + name + "' (" + other->second + ")");
     documents.push_back(reader.Document(file, *entry.kind, name));
   }
+  std::erase_if(skipped, [&](const SkippedFile& file) { return reader.Claimed(file.path); });
   return documents;
 }
 

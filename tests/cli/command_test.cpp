@@ -152,18 +152,18 @@ TEST_F(CommandTest, TheSampleGoesOutAndBackInThroughAFolder) {
   const std::string db = Sample();
   Result r = Run("export '" + db + "' src");
   ASSERT_EQ(r.code, 0) << r.err;
-  EXPECT_NE(r.out.find("exported 9 document(s)"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("exported 17 document(s)"), std::string::npos) << r.out;
   const auto folder = temp_.path() / "src";
   for (const char* file : {"forms/frmCustomers.bas", "reports/rptCustomerOrders.bas",
                            "macros/mcrShowOrders.bas", "macros/mcrCustomers.bas",
                            "macros/AutoKeys.bas", "modules/basCustomers.bas",
-                           "modules/clsCustomer.bas"})
+                           "modules/clsCustomer.bas", "queries/qryCustomerOrders.bas"})
     EXPECT_TRUE(std::filesystem::is_regular_file(folder / file)) << file;
   EXPECT_NE(Read((folder / "modules/basCustomers.bas").string()).find("ByVal CustomerID"),
             std::string::npos);
   r = Run("import src copy.mdb");
   ASSERT_EQ(r.code, 0) << r.err;
-  EXPECT_NE(r.out.find("imported 9 document(s)"), std::string::npos);
+  EXPECT_NE(r.out.find("imported 17 document(s)"), std::string::npos);
   ASSERT_EQ(Run("export copy.mdb again").code, 0);
   for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
     if (!entry.is_regular_file()) continue;

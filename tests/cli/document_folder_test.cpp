@@ -11,6 +11,7 @@
 #include "com/text.h"
 #include "platform/access.h"
 #include "sim/access/document_store.h"
+#include "sim/access/query_text_store.h"
 #include "sim/jet/catalog.h"
 #include "sim/jet/database_builder.h"
 #include "sim/jet/jet_file.h"
@@ -62,10 +63,14 @@ const Files kFolder = {
      "Attribute VB_Name = \"clsCustomer\"\r\nAttribute VB_GlobalNameSpace = False\r\n"
      "Attribute VB_Creatable = False\r\nAttribute VB_PredeclaredId = False\r\n"
      "Attribute VB_Exposed = False\r\nOption Compare Database\r\n"},
+    // A query's design.
+    {"queries/qryOrders.bas",
+     "Operation =1\r\nOption =0\r\nBegin InputTables\r\n    Name =\"Orders\"\r\nEnd\r\n"
+     "Begin OutputColumns\r\n    Expression =\"Orders.CustomerID\"\r\nEnd\r\n"
+     "dbBoolean \"ReturnsRecords\" =\"-1\"\r\n"},
     // What is not read.
     {"forms/frmCustomers.json", "{}"},
     {"reports/rptSales.pv", "x"},
-    {"queries/qryOrders.bas", "Operation =1\r\n"},
     {"tbldefs/Customers.xml", "<x/>"},
     {"README.md", "# app"},
 };
@@ -115,15 +120,14 @@ TEST_F(DocumentFolderTest, ImportThenExportGivesBackEveryFileByteForByte) {
   const std::string out = Import(kFolder, database);
   EXPECT_NE(out.find("skipped forms/frmCustomers.json: not a document's text (.json)\n"),
             std::string::npos);
-  EXPECT_NE(out.find("skipped queries/qryOrders.bas: queries are not imported yet\n"), std::string::npos);
   EXPECT_NE(out.find("skipped tbldefs/Customers.xml: not in a folder of forms"), std::string::npos);
   EXPECT_NE(out.find("skipped README.md:"), std::string::npos);
-  EXPECT_NE(out.find("imported 7 document(s)"), std::string::npos) << out;
+  EXPECT_NE(out.find("imported 8 document(s)"), std::string::npos) << out;
 
   EXPECT_EQ(Command("export", database, temp.File("out")).code, 0);
   Files documents = kFolder;
-  for (const char* skipped : {"forms/frmCustomers.json", "reports/rptSales.pv",
-                              "queries/qryOrders.bas", "tbldefs/Customers.xml", "README.md"})
+  for (const char* skipped :
+       {"forms/frmCustomers.json", "reports/rptSales.pv", "tbldefs/Customers.xml", "README.md"})
     documents.erase(skipped);
   EXPECT_EQ(testing_support::ReadFolder(temp.path() / "out"), documents);
 }
@@ -157,14 +161,15 @@ TEST_F(DocumentFolderTest, FilesOutsideTheLayoutAreKnownByTheirText) {
       {"frmC.cls", "Attribute VB_GlobalNameSpace = False\r\nOption Compare Database\r\n"},
       {"Macro1.bas", "Version =196611\r\nColumnsShown =0\r\nBegin\r\n    Action =\"Beep\"\r\nEnd\r\n"},
       {"modX.bas", "Option Compare Database\r\n"},
-      {"qryX.bas", "Operation =1\r\nOption =0\r\n"},
+      {"qryX.bas",
+       "Operation =1\r\nOption =0\r\nBegin InputTables\r\n    Name =\"T\"\r\nEnd\r\n"
+       "Begin OutputColumns\r\n    Expression =\"T.*\"\r\nEnd\r\n"},
       {"notes.txt", "Remember the milk"},
       {"data.bas", std::string("\xFE\xFF\0x", 4)},
   };
   const std::string database = temp.File("app.mdb");
   const std::string out = Import(folder, database);
-  EXPECT_NE(out.find("imported 5 document(s)"), std::string::npos) << out;
-  EXPECT_NE(out.find("skipped qryX.bas: queries are not imported yet"), std::string::npos);
+  EXPECT_NE(out.find("imported 6 document(s)"), std::string::npos) << out;
   EXPECT_NE(out.find("skipped notes.txt: not a document's text"), std::string::npos);
   EXPECT_NE(out.find("skipped data.bas: not text Access reads"), std::string::npos);
   sim::jet::Catalog catalog(sim::jet::JetFile::Open(database, true), clock(), {});
@@ -173,9 +178,10 @@ TEST_F(DocumentFolderTest, FilesOutsideTheLayoutAreKnownByTheirText) {
   EXPECT_EQ(store.Names(msaccess::acReport), std::vector<std::string>{"frmB"});
   EXPECT_EQ(store.Names(msaccess::acMacro), std::vector<std::string>{"Macro1"});
   EXPECT_EQ(store.Names(msaccess::acModule), std::vector<std::string>{"modX"});
+  EXPECT_EQ(sim::access::QueryTextStore(catalog).Names(), std::vector<std::string>{"qryX"});
   ASSERT_EQ(Command("export", database, temp.File("out")).code, 0);
   Files documents = folder;
-  for (const char* skipped : {"qryX.bas", "notes.txt", "data.bas"}) documents.erase(skipped);
+  for (const char* skipped : {"notes.txt", "data.bas"}) documents.erase(skipped);
   EXPECT_EQ(testing_support::ReadFolder(temp.path() / "out"), documents);
 }
 
@@ -201,6 +207,11 @@ TEST_F(DocumentFolderTest, BadInputNamesFileAndLineAndWritesNothing) {
       {{{"forms/frmA.bas", "Begin Form\r\nEnd\r\n"}, {"forms/frmA.cls", "Option Explicit\r\n"}},
        "forms/frmA.cls: a module file that no form's or report's text refers to"},
       {{{"modules/bas.Bad.bas", "Option Explicit\r\n"}}, "modules/bas.Bad.bas: "},
+      {{{"queries/q.bas", "Operation =1\r\nBegin InputTables\r\n    Nme =\"T\"\r\nEnd\r\n"}},
+       "queries/q.bas: line 3: Nme is no item of the design's InputTables"},
+      {{{"queries/q.bas", "dbMemo \"SQL\" =\"SELECT * FROM T;\"\r\n"},
+        {"queries/q.sql", "SELECT * FROM U;"}},
+       "queries/q.bas: line 1: the SQL of its SQL line and queries/q.sql disagree"},
   };
   for (const auto& c : cases) {
     Files files = c.files;

@@ -47,6 +47,8 @@ TEST(QuerySqlReaderTest, MoreShapesComeBackUnchanged) {
       "DELETE *\r\nFROM Customers\r\nWHERE (((Customers.ID)=[Which ID]));",
       "PARAMETERS Start DateTime, [Amount Due] Currency;\r\nSELECT Orders.ID\r\nFROM Orders, "
       "Customers\r\nWHERE (((Orders.Date)>[Start]));",
+      "PARAMETERS [Forms]![frmOrders]![txtFrom] DateTime;\r\nSELECT Orders.*\r\nFROM Orders\r\n"
+      "WHERE (((Orders.Date)>=[Forms]![frmOrders]![txtFrom]));",
   };
   for (const char* sql : cases) EXPECT_EQ(RoundTrip(sql), sql);
 }

@@ -34,6 +34,18 @@ bool IsNumber(std::string_view value) {
 
 bool IsOctal(char c) { return c >= '0' && c <= '7'; }
 
+// Where the name of a property line ends: the name is one word, or, in a
+// query's text, a DAO type word and the property's name in quotes
+// (`dbText "Description" ="..."`).
+std::size_t PropertyNameEnd(std::string_view content) {
+  const auto space = content.find(' ');
+  if (space == std::string_view::npos || !content.starts_with("db") ||
+      content.substr(space + 1, 1) != "\"")
+    return space;
+  const auto close = content.find('"', space + 2);
+  return close == std::string_view::npos ? close : close + 1;
+}
+
 class Reader {
  public:
   explicit Reader(std::string_view text) : lines_(com::Split(text, "\n")) {}
@@ -97,9 +109,8 @@ class Reader {
       if (type.empty() || type.find(' ') != std::string::npos) Fail("a block of no known type");
       return Block(level, TextNode::Block(TextNode::Opener::Typed, type));
     }
-    const auto equals = content.find(" =");
-    if (equals == std::string_view::npos || equals == 0 ||
-        content.substr(0, equals).find(' ') != std::string_view::npos)
+    const auto equals = PropertyNameEnd(content);
+    if (equals == std::string_view::npos || equals == 0 || content.substr(equals, 2) != " =")
       Fail("neither a property nor a block: '" + std::string(content) + "'");
     const std::string name(content.substr(0, equals));
     const std::string_view value = content.substr(equals + 2);
@@ -247,6 +258,7 @@ std::string DocumentWord(std::int32_t object_type) {
     case msaccess::acReport: return "report";
     case msaccess::acMacro: return "macro";
     case msaccess::acModule: return "module";
+    case msaccess::acQuery: return "query";
     default: return "object";
   }
 }

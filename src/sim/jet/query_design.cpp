@@ -106,11 +106,17 @@ std::string ColumnText(const QueryDesign::Column& column) {
                               : column.expression + " AS " + SqlName(column.alias);
 }
 
+// A parameter named by a reference in brackets ("[Forms]![frmOrders]![txtFrom]",
+// "[Which city?]") keeps its brackets in the design; it is written as it is.
+std::string ParameterName(const std::string& name) {
+  return name.starts_with('[') && name.ends_with(']') ? name : SqlName(name);
+}
+
 std::string ParametersLine(const QueryDesign& design) {
   if (design.parameters.empty()) return "";
   std::vector<std::string> parts;
   for (const auto& p : design.parameters)
-    parts.push_back(SqlName(p.name) + " " + ParameterTypeWord(p.type));
+    parts.push_back(ParameterName(p.name) + " " + ParameterTypeWord(p.type));
   return "PARAMETERS " + com::Join(parts, ", ") + ";" + kLineBreak;
 }
 

@@ -93,6 +93,20 @@ std::int64_t QueryStore::Insert(const QuerySpec& spec, const std::string& owner)
   return id;
 }
 
+std::int64_t QueryStore::Put(const QuerySpec& spec, const std::string& owner) {
+  auto row = Find(spec.name);
+  if (!row) return Insert(spec, owner);
+  row->sql = spec.sql;
+  row->connect = spec.connect;
+  row->max_records = spec.max_records;
+  PropertyStore properties(catalog_);
+  for (const auto& property : spec.properties)
+    if (!ApplySetting(*row, property))
+      properties.Put({PropertyKey::kObject, row->object.id, ""}, property);
+  Update(*row);
+  return row->object.id;
+}
+
 void QueryStore::Update(const QueryRow& row) {
   QueryText(row.sql).Type(row.connect, row.returns_records);
   catalog_.db()
