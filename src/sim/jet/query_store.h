@@ -37,9 +37,9 @@ class QueryStore {
   // 3012 when the name is taken by a table or a query. Properties named as
   // one of the query's own settings set it.
   std::int64_t Insert(const QuerySpec& spec, const std::string& owner);
-  // Creates the query, or gives the one of that name the spec's SQL,
-  // connection string, MaxRecords and settings, and adds or replaces its
-  // other properties; the query's properties the spec does not name stay.
+  // Creates the query, or gives the one of that name the SQL, connection
+  // string, MaxRecords and settings given, and adds or replaces its other
+  // properties; properties of the query that are not given stay.
   std::int64_t Put(const QuerySpec& spec, const std::string& owner);
   // Writes the row back; a design change.
   void Update(const QueryRow& row);
