@@ -9,6 +9,7 @@
 #include "cli/document_commands.h"
 #include "cli/file_checks.h"
 #include "cli/options.h"
+#include "cli/path_filter.h"
 #include "cli/real_files.h"
 #include "cli/report.h"
 #include "cli/saved_connections.h"
@@ -72,7 +73,7 @@ void CheckCollections(engine::SearchEngine& engine, const std::vector<std::strin
 }
 
 engine::MatchOptions MatchOptionsOf(const Options& o) {
-  return {o.regex, o.match_case, o.whole_word};
+  return {o.regex, o.match_case, o.whole_word, o.preserve_case};
 }
 
 // A copy of the file beside it: name.bak, or name.bak.2 and on when taken.
@@ -138,11 +139,20 @@ int Outcome(const std::vector<engine::SearchEngine*>& engines, int code) {
   return code;
 }
 
+std::string FileName(const std::string& path) { return fs::path(path).filename().string(); }
+
+// The hits of one database; with `database_label`, each says the file it is
+// in (a backend of the run).
 std::vector<engine::Hit> SearchOne(engine::SearchEngine& engine, const engine::Matcher& matcher,
-                                   const Options& o, Console& console) {
+                                   const Options& o, Console& console,
+                                   bool database_label = false) {
   std::unique_ptr<TerminalProgress> progress;
   if (console.err_is_terminal) progress = std::make_unique<TerminalProgress>(console.err);
-  return engine.Search(matcher, o.only, progress.get());
+  auto hits = engine.Search(matcher, o.only, progress.get());
+  if (database_label)
+    for (engine::Hit& hit : hits) hit.database = FileName(engine.Database());
+  KeepPaths(hits, o.only_paths);
+  return hits;
 }
 
 int Search(engine::SearchEngine& engine, const Options& o, Console& console) {
@@ -174,9 +184,6 @@ std::unique_ptr<engine::RunClaim> ClaimDatabase(const std::string& database, con
       },
       o.command);
 }
-
-
-std::string FileName(const std::string& path) { return fs::path(path).filename().string(); }
 
 engine::ProjectOptions BackendOptions(const engine::ProjectOptions& front_end,
                                       const std::string& backend) {
@@ -248,13 +255,14 @@ void WarnOfBackends(const engine::ProjectOptions& project, const Application& ap
 
 int Replace(engine::SearchEngine& front_end, const engine::ProjectOptions& project,
             Application& application, const Options& o, Console& console) {
+  if (o.diff || o.interactive || !o.plan.empty() || !o.apply.empty())
+    throw UsageError("--diff, --interactive, --plan and --apply are not built yet");
   CheckCollections(front_end, o.only);
   const engine::Matcher matcher(o.arguments[1], MatchOptionsOf(o));
   std::vector<engine::ReplaceRun::Part> parts;
   std::vector<engine::SearchEngine*> engines;
   for (Backend& backend : application.backends) {
-    backend.hits = SearchOne(*backend.engine, matcher, o, console);
-    for (engine::Hit& hit : backend.hits) hit.database = FileName(backend.engine->Database());
+    backend.hits = SearchOne(*backend.engine, matcher, o, console, true);
     parts.push_back({backend.engine.get(), &backend.hits});
     engines.push_back(backend.engine.get());
   }
@@ -351,13 +359,14 @@ int Run(const std::vector<std::string>& args, Console& console) {
       console.out << shared::kFileDescription << ' ' << shared::kVersionText << '\n';
       return kFound;
     }
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-      console.out << kUsage;
-      return kFound;
-    }
     if (!args.empty() && args[0] == "connect")
       return Connect({args.begin() + 1, args.end()}, console);
-    return RunOnProject(ParseOptions(args), console);
+    const Options options = ParseOptions(args);
+    if (!options.help.empty()) {
+      console.out << options.help;
+      return kFound;
+    }
+    return RunOnProject(options, console);
   } catch (const UsageError& e) {
     console.err << "quillnet: " << e.what() << '\n';
   } catch (const com::Error& e) {

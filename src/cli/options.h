@@ -13,14 +13,24 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// When matched text is coloured: on a terminal (auto), always or never.
+enum class Color { Auto, Always, Never };
+
 struct Options {
-  std::string command;                  // sample, collections, list, show, search, replace
+  std::string command;                  // sample, collections, list, show, search, replace, ...
   std::vector<std::string> arguments;  // the command's positional arguments
+  // Set when help was asked for: the text to print, and nothing is run.
+  std::string help;
   bool regex = false;
   bool match_case = false;
   bool whole_word = false;
+  // A case-insensitive replace keeps the case pattern of each match.
+  bool preserve_case = false;
   std::vector<std::string> only;
+  // Globs a hit's path must match (any of them) to be part of the run.
+  std::vector<std::string> only_paths;
   bool json = false;
+  Color color = Color::Auto;
   bool access_project = false;
   std::string password;
   std::string workgroup;
@@ -34,10 +44,17 @@ struct Options {
   bool keep_going = false;
   // A replace changes the backends the tables link to in the same run.
   bool with_backends = false;
+  // A replace shows each change as a unified diff and writes nothing.
+  bool diff = false;
+  // A replace asks for each hit on the terminal.
+  bool interactive = false;
+  // A replace writes its planned changes to this file instead of the database.
+  std::string plan;
+  // A replace applies the changes planned in this file.
+  std::string apply;
 };
 
+// Raises UsageError with one line for every mistake.
 Options ParseOptions(const std::vector<std::string>& args);
-
-extern const char* const kUsage;
 
 }  // namespace cli

@@ -3,6 +3,8 @@
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include <pcre2.h>
 
+#include <algorithm>
+
 #include "com/error.h"
 
 namespace engine {
@@ -78,6 +80,58 @@ bool IsTextError(int code) {
   com::Raise(5, "The search gave up on this text: " + ErrorText(code) + ".");
 }
 
+bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
+bool IsLower(char c) { return c >= 'a' && c <= 'z'; }
+char Upper(char c) { return IsLower(c) ? static_cast<char>(c - 'a' + 'A') : c; }
+char Lower(char c) { return IsUpper(c) ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::string Mapped(std::string text, char (*map)(char)) {
+  for (char& c : text) c = map(c);
+  return text;
+}
+
+// The case of `model` (all capitals, all small, a capital then small
+// letters) given to `text`; `text` as it is when the model's case is mixed.
+std::string CaseOfWhole(const std::string& model, const std::string& text) {
+  const bool any_upper = std::any_of(model.begin(), model.end(), IsUpper);
+  const bool any_lower = std::any_of(model.begin(), model.end(), IsLower);
+  if (any_upper && !any_lower) return Mapped(text, Upper);
+  if (any_lower && !any_upper) return Mapped(text, Lower);
+  if (IsUpper(model.front()) && !std::any_of(model.begin() + 1, model.end(), IsUpper)) {
+    std::string titled = Mapped(text, Lower);
+    titled.front() = Upper(titled.front());
+    return titled;
+  }
+  return text;
+}
+
+// The replacement with the letter case of the match it replaces (A to Z;
+// other letters keep the replacement's case). Where the two agree at the
+// start and the end (customerid and clientid share "c" and "id"), those
+// letters take the match's case one by one, so CustomerID gives ClientID;
+// the rest takes the case of the rest of the match as a whole.
+std::string CaseLike(const std::string& match, const std::string& replacement) {
+  if (match.empty() || replacement.empty()) return replacement;
+  const std::string a = Mapped(match, Lower), b = Mapped(replacement, Lower);
+  std::size_t prefix = 0;
+  while (prefix < a.size() && prefix < b.size() && a[prefix] == b[prefix]) ++prefix;
+  std::size_t suffix = 0;
+  while (suffix < a.size() - prefix && suffix < b.size() - prefix &&
+         a[a.size() - 1 - suffix] == b[b.size() - 1 - suffix])
+    ++suffix;
+  std::string out = b;
+  for (std::size_t i = 0; i < prefix; ++i) out[i] = match[i];
+  for (std::size_t i = 0; i < suffix; ++i) out[b.size() - 1 - i] = match[a.size() - 1 - i];
+  const std::string middle = match.substr(prefix, a.size() - prefix - suffix);
+  const std::string new_middle = replacement.substr(prefix, b.size() - prefix - suffix);
+  if (!middle.empty()) out.replace(prefix, new_middle.size(), CaseOfWhole(middle, new_middle));
+  else if (!std::any_of(match.begin(), match.end(), IsLower))
+    out.replace(prefix, new_middle.size(), Mapped(new_middle, Upper));
+  else
+    out.replace(prefix, new_middle.size(), new_middle);
+  return out;
+}
+
 }  // namespace
 
 struct Matcher::Compiled {
@@ -90,7 +144,11 @@ struct Matcher::Compiled {
 };
 
 Matcher::Matcher(const std::string& pattern, const MatchOptions& options)
-    : compiled_(std::make_unique<Compiled>()), literal_replacement_(!options.regex) {
+    : compiled_(std::make_unique<Compiled>()),
+      literal_replacement_(!options.regex),
+      preserve_case_(options.preserve_case) {
+  if (options.preserve_case && options.match_case)
+    com::Raise(5, "Keeping the case of each match needs a search that ignores case.");
   std::string expression = options.regex ? pattern : EscapeLiteral(pattern);
   if (options.whole_word) expression = "(?<![\\w])(?:" + expression + ")(?![\\w])";
   std::uint32_t flags = PCRE2_UTF | PCRE2_UCP;
@@ -108,8 +166,8 @@ Matcher::Matcher(const std::string& pattern, const MatchOptions& options)
 
 Matcher::~Matcher() = default;
 
-std::size_t Matcher::Count(const std::string& text) const {
-  std::size_t count = 0;
+template <typename Found>
+void Matcher::ForEachMatch(const std::string& text, Found found) const {
   PCRE2_SIZE start = 0;
   const auto subject = reinterpret_cast<PCRE2_SPTR>(text.data());
   // A match that takes no character (a lookahead, \K) is refused here: the
@@ -117,20 +175,25 @@ std::size_t Matcher::Count(const std::string& text) const {
   for (;;) {
     const int rc = pcre2_match(compiled_->code, subject, text.size(), start, 0,
                                compiled_->match, nullptr);
-    if (rc == PCRE2_ERROR_NOMATCH) return count;
+    if (rc == PCRE2_ERROR_NOMATCH) return;
     if (rc < 0) RaiseTextError(rc, pcre2_get_startchar(compiled_->match));
     const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(compiled_->match);
     if (ovector[1] <= ovector[0]) RaiseEmptyMatchIn(ovector[0]);
-    ++count;
     start = ovector[1];
+    found(ovector[0], ovector[1]);
   }
 }
 
-std::string Matcher::Replace(const std::string& text, const std::string& replacement) const {
-  const std::string with = literal_replacement_ ? EscapeReplacement(replacement) : replacement;
+std::size_t Matcher::Count(const std::string& text) const {
+  std::size_t count = 0;
+  ForEachMatch(text, [&](PCRE2_SIZE, PCRE2_SIZE) { ++count; });
+  return count;
+}
+
+std::string Matcher::Substitute(const std::string& text, const std::string& with,
+                                std::uint32_t options) const {
   // Count refuses empty matches; the replacement never inserts at one.
-  const std::uint32_t options =
-      PCRE2_SUBSTITUTE_GLOBAL | PCRE2_SUBSTITUTE_OVERFLOW_LENGTH | PCRE2_NOTEMPTY;
+  options |= PCRE2_SUBSTITUTE_OVERFLOW_LENGTH | PCRE2_NOTEMPTY;
   PCRE2_SIZE length = text.size() + with.size() + 64;
   for (;;) {
     std::string out(length, '\0');
@@ -148,6 +211,22 @@ std::string Matcher::Replace(const std::string& text, const std::string& replace
     out.resize(out_length);
     return out;
   }
+}
+
+std::string Matcher::Replace(const std::string& text, const std::string& replacement) const {
+  const std::string with = literal_replacement_ ? EscapeReplacement(replacement) : replacement;
+  if (!preserve_case_) return Substitute(text, with, PCRE2_SUBSTITUTE_GLOBAL);
+  std::string out;
+  PCRE2_SIZE done = 0;
+  ForEachMatch(text, [&](PCRE2_SIZE start, PCRE2_SIZE end) {
+    // The replacement of this match alone, from the match just made.
+    const std::string replaced = Substitute(
+        text, with, PCRE2_SUBSTITUTE_MATCHED | PCRE2_SUBSTITUTE_REPLACEMENT_ONLY);
+    out.append(text, done, start - done);
+    out += CaseLike(text.substr(start, end - start), replaced);
+    done = end;
+  });
+  return out.append(text, done);
 }
 
 }  // namespace engine

@@ -4,6 +4,7 @@
 // what it is replaced with ($1-style groups for regular expressions).
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +15,10 @@ struct MatchOptions {
   bool regex = false;
   bool match_case = false;
   bool whole_word = false;
+  // Each replacement takes the letter case of the text it replaces (all
+  // capitals, all small, or letter by letter where the two agree); only with
+  // a search that ignores case.
+  bool preserve_case = false;
 };
 
 class Matcher {
@@ -36,8 +41,16 @@ class Matcher {
 
  private:
   struct Compiled;
+  // Calls `found(start, end)` for each match, left to right.
+  template <typename Found>
+  void ForEachMatch(const std::string& text, Found found) const;
+  // pcre2_substitute over the text with `with`, growing its output as needed.
+  std::string Substitute(const std::string& text, const std::string& with,
+                         std::uint32_t options) const;
+
   std::unique_ptr<Compiled> compiled_;
   bool literal_replacement_;
+  bool preserve_case_;
 };
 
 }  // namespace engine

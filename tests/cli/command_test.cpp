@@ -122,8 +122,12 @@ TEST_F(CommandTest, BadInputGivesOneLineAndExitTwo) {
       {"search '" + db + "' '(' --regex", "Invalid regular expression"},
       {"search '" + db + "' x --only Tables,Nope", "unknown collection 'Nope'"},
       {"list '" + db + "' Nope", "unknown collection 'Nope'"},
-      {"search '" + db + "' x --frobnicate", "unknown option '--frobnicate'"},
-      {"search '" + db + "'", "takes 2 argument(s)"},
+      {"search '" + db + "' x --frobnicate", "not expected: --frobnicate"},
+      {"search '" + db + "'", "TEXT is required"},
+      {"replace '" + db + "' x", "replace takes DB, TEXT and NEW"},
+      {"replace '" + db + "' x y --dry-run --yes", "--yes excludes --dry-run"},
+      {"replace '" + db + "' x y --match-case --preserve-case", "--match-case excludes --preserve-case"},
+      {"search '" + db + "' x --color sometimes", "not in {auto,always,never}"},
       {"explode", "unknown command"},
   };
   for (const Case& c : cases) {
@@ -232,6 +236,33 @@ TEST_F(CommandTest, AMacrosWhereConditionIsReplacedAndScanningChangesNoMacro) {
   after.erase("macros/AutoKeys.bas");
   before.erase("macros/AutoKeys.bas");
   EXPECT_EQ(after, before);
+}
+
+TEST_F(CommandTest, OnlyPathLimitsAReplaceToTheHitsWhosePathMatches) {
+  const std::string db = Sample();
+  Result r = Run("replace '" + db + "' CustomerID ClientID --yes --only Queries,ImportSpecs" +
+                 " --only-path 'queries/qryArchive*' --only-path '*/Columns(*)/Name'");
+  ASSERT_EQ(r.code, 0) << r.out << r.err;
+  EXPECT_NE(r.out.find("3 replaced"), std::string::npos) << r.out;
+  r = Run("search '" + db + "' ClientID --only Queries,ImportSpecs");
+  EXPECT_NE(r.out.find("Queries/qryArchiveCustomers/SQL"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("ImportSpecs/Customer Import/Columns(ClientID)/Name"), std::string::npos);
+  EXPECT_NE(r.out.find("3 match(es)"), std::string::npos) << r.out;
+  r = Run("search '" + db + "' CustomerID --only Queries --only-path 'Queries/qryArchive*'");
+  EXPECT_EQ(r.code, 1) << r.out;
+}
+
+
+TEST_F(CommandTest, EachSubCommandHasItsOwnHelp) {
+  Result r = Run("replace --help");
+  EXPECT_EQ(r.code, 0);
+  EXPECT_NE(r.out.find("Usage: quillnet replace [OPTIONS] DB [TEXT] [NEW]"), std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("--preserve-case"), std::string::npos);
+  r = Run("--help");
+  EXPECT_EQ(r.code, 0);
+  EXPECT_NE(r.out.find("convert"), std::string::npos) << r.out;
+  EXPECT_EQ(r.out.find("--preserve-case"), std::string::npos);
 }
 
 }  // namespace

@@ -25,6 +25,32 @@ TEST(Matcher, LiteralTextIsNeverAPattern) {
   EXPECT_EQ(Matcher("Price", {}).Replace("Price", "$1 & \\1"), "$1 & \\1");
 }
 
+TEST(Matcher, PreservingCaseGivesEachReplacementTheCaseOfItsMatch) {
+  MatchOptions keep;
+  keep.preserve_case = true;
+  struct Case {
+    const char* find;
+    const char* replacement;
+    const char* text;
+    const char* expected;
+  } cases[] = {
+      {"customerid", "clientid", "CustomerID customerid CUSTOMERID Customerid CustomerId",
+       "ClientID clientid CLIENTID Clientid ClientId"},
+      {"customerid", "ClientID", "customerid", "clientid"},
+      {"id", "identity", "ID Id id", "IDENTITY Identity identity"},
+      {"customer", "cust", "[Customer].CUSTOMER", "[Cust].CUST"},
+      {"order", "Bestellung", "OrderDate ORDERS", "BestellungDate BESTELLUNGS"},
+      {"total", "42", "Total", "42"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(Matcher(c.find, keep).Replace(c.text, c.replacement), c.expected) << c.text;
+  MatchOptions regex = keep;
+  regex.regex = true;
+  EXPECT_EQ(Matcher("(cust)omer", regex).Replace("CUSTOMER Customer", "$1"), "CUST Cust");
+  keep.match_case = true;
+  EXPECT_EQ(testing_support::ErrorOf([&] { Matcher("x", keep); }).Number(), 5);
+}
+
 TEST(Matcher, WholeWordsOnly) {
   Matcher word("Customer", {false, false, true});
   EXPECT_EQ(word.Count("Customer CustomerID [Customer] Customers"), 2u);
