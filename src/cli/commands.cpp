@@ -4,6 +4,7 @@
 #include <set>
 
 #include "cli/application_files.h"
+#include "cli/change_file.h"
 #include "cli/connect_command.h"
 #include "cli/default_machine.h"
 #include "cli/document_commands.h"
@@ -15,10 +16,12 @@
 #include "cli/saved_connections.h"
 #include "cli/sample_application.h"
 #include "com/text.h"
+#include "engine/change.h"
 #include "engine/replace_run.h"
 #include "engine/restore_point.h"
 #include "engine/run_claim.h"
 #include "engine/search_engine.h"
+#include "shared/database_keyed_file.h"
 #include "shared/utility.h"
 #include "shared/version.h"
 #include "ui/parameters_validation.h"
@@ -87,12 +90,13 @@ std::size_t CountObjects(const std::vector<engine::Hit>& hits) {
   return objects.size();
 }
 
-bool Confirm(Console& console, const std::vector<engine::Hit>& hits) {
+bool Confirm(Console& console, const std::vector<engine::Hit>& hits, const Options& o) {
   if (!console.in_is_terminal)
-    throw UsageError("replace writes to the database: give --yes (or --dry-run) when there is "
-                     "no terminal to ask on");
-  console.err << "Replace " << hits.size() << " occurrence(s) in " << CountObjects(hits)
-              << " object(s)? [y/N] " << std::flush;
+    throw UsageError(o.command + " writes to the database: give --yes (or --dry-run) when " +
+                     "there is no terminal to ask on");
+  console.err << (o.command == "undo" ? "Take back " : "Replace ") << hits.size()
+              << (o.command == "undo" ? " change(s)" : " occurrence(s)") << " in "
+              << CountObjects(hits) << " object(s)? [y/N] " << std::flush;
   std::string answer;
   std::getline(console.in, answer);
   return answer == "y" || answer == "Y" || answer == "yes";
@@ -173,9 +177,9 @@ std::unique_ptr<engine::RunClaim> ClaimDatabase(const std::string& database, con
                                                 Console& console) {
   if (!fs::is_regular_file(database)) return nullptr;
   constexpr std::uint32_t kWaitForReplaceMs = 5000;
-  const bool writes = (o.command == "replace" && !o.dry_run) || o.command == "import";
+  const bool writes = o.Writes();
   return std::make_unique<engine::RunClaim>(
-      database, engine::RunClaim::FileFor((fs::path(StateFolder()) / "claims").string(), database),
+      database, shared::DatabaseKeyedFile((fs::path(StateFolder()) / "claims").string(), database, ".claim"),
       writes ? engine::RunClaim::Kind::Exclusive : engine::RunClaim::Kind::Shared,
       kWaitForReplaceMs, [&] {
         if (engine::RestorePoint::RecoverUnfinished(database))
@@ -183,6 +187,12 @@ std::unique_ptr<engine::RunClaim> ClaimDatabase(const std::string& database, con
                       << " did not finish; the database was put back as it was before it\n";
       },
       o.command);
+}
+
+// The journal of the last replace run on a database, which undo takes back.
+std::string JournalFile(const std::string& database) {
+  return shared::DatabaseKeyedFile((fs::path(StateFolder()) / "journals").string(), database,
+                                   ".json");
 }
 
 engine::ProjectOptions BackendOptions(const engine::ProjectOptions& front_end,
@@ -193,26 +203,57 @@ engine::ProjectOptions BackendOptions(const engine::ProjectOptions& front_end,
   return options;
 }
 
-// A backend a replace run changes with its front end (--with-backends),
-// claimed and checked as the front end is.
+// A backend a run changes with its front end (--with-backends, or named in
+// a plan or journal), claimed and checked as the front end is.
 struct Backend {
   std::unique_ptr<engine::RunClaim> claim;
   std::unique_ptr<engine::SearchEngine> engine;
   std::vector<engine::Hit> hits;
 };
 
-// What a replace reads of the application before its database is opened:
-// once Access has the database, its lock keeps other connections out.
+// What a run that changes properties reads of the application before its
+// database is opened: once Access has the database, its lock keeps other
+// connections out.
 struct Application {
   std::vector<std::string> backend_files;
   std::vector<std::string> page_files;
-  std::vector<Backend> backends;  // with --with-backends
+  std::vector<Backend> backends;  // the backends the run changes
 };
 
-Application ReadApplication(const engine::ProjectOptions& project, const Options& o,
+// The changes a run makes when they come from a file: a plan (--apply) or
+// the journal of the last replace run on the database (undo); the front end's
+// changes come last.
+std::optional<ChangeFile> ChangesToMake(const Options& o, const std::string& database) {
+  if (o.command == "undo") {
+    const std::string journal = JournalFile(database);
+    std::optional<ChangeFile> file;
+    if (fs::exists(journal)) file = ReadChangeFile(journal, "journal");
+    if (!file || file->databases.empty() || file->databases.back().database != database)
+      throw UsageError("there is no replace run of " + database + " to take back");
+    return file;
+  }
+  if (!o.apply.empty()) return ReadChangeFile(o.apply, "plan");
+  return std::nullopt;
+}
+
+std::vector<std::string> ChangedBackends(const engine::ProjectOptions& project,
+                                         const Application& application,
+                                         const std::optional<ChangeFile>& file, const Options& o) {
+  std::vector<std::string> backends;
+  if (file) {
+    for (const DatabaseChanges& d : file->databases)
+      if (d.database != project.database) backends.push_back(d.database);
+  } else if (o.with_backends) {
+    backends = application.backend_files;
+  }
+  return backends;
+}
+
+Application ReadApplication(const engine::ProjectOptions& project,
+                            const std::optional<ChangeFile>& file, const Options& o,
                             Console& console) {
   Application application;
-  if (o.command != "replace" || !fs::is_regular_file(project.database)) return application;
+  if (!o.Changes() || !fs::is_regular_file(project.database)) return application;
   // A file that cannot be read here is refused when it is opened, in the
   // words of the driver; only a run with its backends needs them now.
   if (o.with_backends)
@@ -222,8 +263,7 @@ Application ReadApplication(const engine::ProjectOptions& project, const Options
         com::ValueOr<std::vector<std::string>>([&] { return LinkedBackends(project); }, {});
   application.page_files = com::ValueOr<std::vector<std::string>>(
       [&] { return PageFiles(project.database); }, {});
-  if (!o.with_backends) return application;
-  for (const std::string& path : application.backend_files) {
+  for (const std::string& path : ChangedBackends(project, application, file, o)) {
     Backend backend;
     backend.claim = ClaimDatabase(path, o, console);
     CheckWritable(o, path);
@@ -253,49 +293,146 @@ void WarnOfBackends(const engine::ProjectOptions& project, const Application& ap
                  "change with it (give --with-backends to change both)\n";
 }
 
+// The hits of one database of a run: found by the search, or the changes
+// a file holds for it, each checked against what the database holds now.
+class HitSource {
+ public:
+  HitSource(const std::optional<ChangeFile>& file, const Options& o, Console& console)
+      : file_(file), o_(o), console_(console) {
+    if (!file_) matcher_.emplace(o.arguments[1], MatchOptionsOf(o));
+  }
+
+  std::vector<engine::Hit> HitsOf(engine::SearchEngine& engine, bool backend) {
+    if (!file_) return SearchOne(engine, *matcher_, o_, console_, backend);
+    std::vector<engine::Hit> hits;
+    for (const DatabaseChanges& d : file_->databases)
+      if (d.database == engine.Database()) hits = engine.Find(d.changes, Stale());
+    for (engine::Hit& hit : hits)
+      if (backend) hit.database = FileName(engine.Database());
+    KeepPaths(hits, o_.only_paths);
+    return hits;
+  }
+
+  const engine::Matcher* matcher() const { return matcher_ ? &*matcher_ : nullptr; }
+  engine::Rewrite Rewrite() const {
+    return matcher_ ? engine::ReplaceMatches(*matcher_, o_.arguments[2]) : engine::PlannedValues();
+  }
+
+ private:
+  std::string Stale() const {
+    return o_.command == "undo" ? "Not taken back: it was changed again since the run."
+                                : "Not applied: it no longer holds the value the plan saw.";
+  }
+
+  const std::optional<ChangeFile>& file_;
+  const Options& o_;
+  Console& console_;
+  std::optional<engine::Matcher> matcher_;
+};
+
+// Each database's changes that take back what the run wrote, backends first.
+ChangeFile Journal(const std::vector<engine::ReplaceRun::Part>& parts) {
+  ChangeFile journal{"journal", {}};
+  for (const auto& part : parts) {
+    auto changes = engine::TakeBackChanges(*part.hits);
+    if (!changes.empty()) journal.databases.push_back({part.engine->Database(), std::move(changes)});
+  }
+  return journal;
+}
+
+// After a run that wrote: a replace keeps what takes it back, an undo that
+// took everything back leaves nothing more to take back.
+void KeepJournal(const std::vector<engine::ReplaceRun::Part>& parts, const Options& o,
+                 const ReplaceCounts& counts, const std::string& database) {
+  const std::string journal = JournalFile(database);
+  if (o.command == "undo") {
+    if (counts.not_replaced == 0) fs::remove(journal);
+    return;
+  }
+  ChangeFile file = Journal(parts);
+  if (file.databases.empty()) return;
+  // The front end's changes come last, even when the run wrote none of its own.
+  if (file.databases.back().database != database) file.databases.push_back({database, {}});
+  fs::create_directories(fs::path(journal).parent_path());
+  WriteChangeFile(journal, file);
+}
+
+std::vector<engine::Hit> AllHits(const std::vector<engine::ReplaceRun::Part>& parts) {
+  std::vector<engine::Hit> all;
+  for (const auto& part : parts) all.insert(all.end(), part.hits->begin(), part.hits->end());
+  return all;
+}
+
+// --plan: the changes the run would make, for a later --apply; nothing is
+// written to the database, and no plan is written when a change would be
+// refused (applying the rest would not be the run that was planned).
+int WritePlan(const std::vector<engine::ReplaceRun::Part>& parts, const Options& o,
+              Console& console) {
+  const auto hits = AllHits(parts);
+  const ReplaceCounts counts = CountReplaced(hits);
+  if (counts.not_replaced > 0) {
+    PrintHits(console.out, hits, o.json, true);
+    console.err << "quillnet: no plan written: " << counts.not_replaced
+                << " change(s) would be refused\n";
+    return kSomeFailed;
+  }
+  ChangeFile plan{"plan", {}};
+  std::size_t planned = 0;
+  for (const auto& part : parts) {
+    plan.databases.push_back({part.engine->Database(), engine::PlannedChanges(*part.hits)});
+    planned += plan.databases.back().changes.size();
+  }
+  WriteChangeFile(o.plan, plan);
+  console.out << "planned " << planned << " change(s) in " << CountObjects(hits)
+              << " object(s) into " << o.plan << '\n';
+  return kFound;
+}
+
 int Replace(engine::SearchEngine& front_end, const engine::ProjectOptions& project,
-            Application& application, const Options& o, Console& console) {
-  if (o.diff || o.interactive || !o.plan.empty() || !o.apply.empty())
-    throw UsageError("--diff, --interactive, --plan and --apply are not built yet");
-  CheckCollections(front_end, o.only);
-  const engine::Matcher matcher(o.arguments[1], MatchOptionsOf(o));
+            Application& application, const std::optional<ChangeFile>& file, const Options& o,
+            Console& console) {
+  if (o.interactive)
+    throw UsageError("--interactive is not built yet");
+  if (!file) CheckCollections(front_end, o.only);
+  HitSource source(file, o, console);
   std::vector<engine::ReplaceRun::Part> parts;
   std::vector<engine::SearchEngine*> engines;
   for (Backend& backend : application.backends) {
-    backend.hits = SearchOne(*backend.engine, matcher, o, console, true);
+    backend.hits = source.HitsOf(*backend.engine, true);
     parts.push_back({backend.engine.get(), &backend.hits});
     engines.push_back(backend.engine.get());
   }
-  auto hits = SearchOne(front_end, matcher, o, console);
+  auto hits = source.HitsOf(front_end, false);
   parts.push_back({&front_end, &hits});
   engines.push_back(&front_end);
-  const auto all_hits = [&] {
-    std::vector<engine::Hit> all;
-    for (const auto& part : parts) all.insert(all.end(), part.hits->begin(), part.hits->end());
-    return all;
-  };
   auto& problems_out = o.json ? console.err : console.out;
-  if (all_hits().empty()) {
+  if (AllHits(parts).empty()) {
     if (!o.json) console.out << "nothing found\n";
     for (auto* engine : engines) PrintProblems(problems_out, *engine);
     return Outcome(engines, kNothingFound);
   }
-  const bool may_ask = o.dry_run || o.yes || console.in_is_terminal;
-  if (!o.with_backends && !hits.empty() && may_ask)
-    WarnOfBackends(project, application, matcher, console);
-  if (!o.dry_run && !o.yes && !Confirm(console, all_hits())) {
+  const bool shows_only = o.dry_run || o.diff || !o.plan.empty();
+  const bool may_ask = shows_only || o.yes || console.in_is_terminal;
+  if (source.matcher() && !o.with_backends && !hits.empty() && may_ask)
+    WarnOfBackends(project, application, *source.matcher(), console);
+  if (!shows_only && !o.yes && !Confirm(console, AllHits(parts), o)) {
     console.err << "quillnet: nothing replaced\n";
     return kNothingFound;
   }
-  engine::ReplaceOptions options{o.dry_run, o.keep_going, application.page_files};
-  engine::ReplaceRun(parts, options).Run(matcher, o.arguments[2], [&] {
+  engine::ReplaceOptions options{shows_only, o.keep_going, application.page_files};
+  engine::ReplaceRun(parts, options).Run(source.Rewrite(), [&] {
     if (o.no_backup) return;
     for (const auto& part : parts) BackUp(part.engine->Database(), console.err);
   });
-  const auto done = all_hits();
-  PrintHits(console.out, done, o.json, true);
+  if (!o.plan.empty()) return WritePlan(parts, o, console);
+  const auto done = AllHits(parts);
+  if (o.diff)
+    PrintDiffs(console.out, done);
+  else
+    PrintHits(console.out, done, o.json, true);
   const ReplaceCounts counts = CountReplaced(done);
-  if (!o.json) PrintSummary(console.out, counts, o.dry_run);
+  if (!o.json && !o.diff) PrintSummary(console.out, counts, shows_only);
+  if (!shows_only && counts.replaced > 0) KeepJournal(parts, o, counts, project.database);
   for (auto* engine : engines) PrintProblems(problems_out, *engine);
   return Outcome(engines, counts.not_replaced > 0 ? kSomeFailed : kFound);
 }
@@ -327,9 +464,11 @@ int RunOnProject(const Options& o, Console& console) {
   claim = ClaimDatabase(project.database, o, console);
   Validate(project);
   CheckWritable(o, project.database);
-  if (o.command == "search" || o.command == "replace")
+  if (o.command == "search" || (o.command == "replace" && o.apply.empty()))
     engine::Matcher(o.arguments[1], MatchOptionsOf(o));  // a bad expression stops us early
-  Application application = ReadApplication(project, o, console);
+  const std::optional<ChangeFile> file =
+      o.Changes() ? ChangesToMake(o, project.database) : std::nullopt;
+  Application application = ReadApplication(project, file, o, console);
   engine::SearchEngine engine(project);
   if (o.command == "collections") {
     for (const std::string& name : engine.Collections()) console.out << name << '\n';
@@ -347,7 +486,7 @@ int RunOnProject(const Options& o, Console& console) {
     PrintProblems(o.json ? console.err : console.out, engine);
     return kFound;
   }
-  if (o.command == "replace") return Replace(engine, project, application, o, console);
+  if (o.Changes()) return Replace(engine, project, application, file, o, console);
   return Search(engine, o, console);
 }
 

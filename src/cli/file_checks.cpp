@@ -16,11 +16,11 @@ bool OwnerMayWrite(const fs::path& path) {
 }  // namespace
 
 void CheckWritable(const Options& o, const std::string& path) {
-  if (o.command != "replace" || o.dry_run) return;
+  if (!o.Changes() || !o.Writes()) return;
   const fs::path database = fs::absolute(path).lexically_normal();
   if (!fs::is_regular_file(database)) return;  // opening it says what is wrong
   if (!OwnerMayWrite(database))
-    throw UsageError(database.string() + " is read-only: replace cannot write to it");
+    throw UsageError(database.string() + " is read-only: " + o.command + " cannot write to it");
   if (!o.no_backup && !OwnerMayWrite(database.parent_path()))
     throw UsageError("the backup of " + database.string() +
                      " cannot be written: its folder is read-only (give --no-backup to replace "

@@ -54,6 +54,10 @@ const std::vector<Command>& Commands() {
         {"TEXT", "the text to find", true},
         {"NEW", "what it is replaced with", true}},
        kProject | kJson | kMatch | kReplace | kConsent},
+      {"undo",
+       "take back the last replace run on DB",
+       {{"DB", "the database"}},
+       kProject | kJson | kConsent},
       {"import",
        "load the forms, reports, macros and modules of a source-control folder into DB",
        {{"DIR", "the folder"}, {"DB", "the database"}}},
@@ -174,6 +178,11 @@ void CheckReplaceArguments(const Options& o) {
 }
 
 }  // namespace
+
+bool Options::Writes() const {
+  if (command == "replace") return !dry_run && !diff && plan.empty();
+  return command == "undo" || command == "import";
+}
 
 Options ParseOptions(const std::vector<std::string>& args) {
   if (args.empty()) throw UsageError("no command given; try quillnet --help");

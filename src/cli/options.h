@@ -52,6 +52,12 @@ struct Options {
   std::string plan;
   // A replace applies the changes planned in this file.
   std::string apply;
+
+  // The command writes to its database (a replace that is not only shown or
+  // planned, an undo, an import).
+  bool Writes() const;
+  // The command changes properties of objects (a replace or an undo).
+  bool Changes() const { return command == "replace" || command == "undo"; }
 };
 
 // Raises UsageError with one line for every mistake.

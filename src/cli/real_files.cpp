@@ -51,7 +51,7 @@ void PrintDocumentsNotCopied(const jetfile::RealContents& contents, std::ostream
 void CheckRealFile(const Options& o) {
   const std::string database = DatabaseOf(o);
   if (database.empty() || !IsRealFile(database)) return;
-  const bool writes = (o.command == "replace" && !o.dry_run) || o.command == "import";
+  const bool writes = o.Writes();
   if (writes)
     throw UsageError("'" + database +
                      "' is a real Access file, which this program only reads: change it in "

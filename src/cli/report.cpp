@@ -5,6 +5,7 @@
 #include <set>
 #include <sstream>
 
+#include "cli/unified_diff.h"
 #include "com/text.h"
 
 namespace cli {
@@ -113,6 +114,25 @@ void PrintHits(std::ostream& out, const std::vector<engine::Hit>& hits, bool as_
     } else {
       out << Printable(hit.Path()) << ": " << Printable(hit.value) << '\n';
     }
+  }
+}
+
+void PrintDiffs(std::ostream& out, const std::vector<engine::Hit>& hits) {
+  std::string object;
+  for (const engine::Hit& hit : hits) {
+    const std::string owner =
+        (hit.database.empty() ? "" : hit.database + ":") + hit.collection + "/" + hit.object;
+    if (owner != object) out << "# " << Printable(owner) << '\n';
+    object = owner;
+    if (hit.status != engine::HitStatus::DryRun) {
+      out << "# " << Printable(hit.Path()) << ": not changed [" << engine::StatusName(hit.status)
+          << "]";
+      if (!hit.error.empty()) out << " " << Printable(OneLine(hit.error));
+      out << '\n';
+      continue;
+    }
+    std::istringstream diff(UnifiedDiff(hit.Path(), hit.value, hit.new_value));
+    for (std::string line; std::getline(diff, line);) out << Printable(line) << '\n';
   }
 }
 

@@ -20,6 +20,9 @@ std::string OneLine(const std::string& text);
 std::string Printable(const std::string& text);
 
 void PrintHits(std::ostream& out, const std::vector<engine::Hit>& hits, bool json, bool replacing);
+// Each change a replace would make as a unified diff of the property's
+// value, grouped by object; hits that would not be written say why.
+void PrintDiffs(std::ostream& out, const std::vector<engine::Hit>& hits);
 void PrintProperties(std::ostream& out, std::vector<engine::PropertyValue> values,
                      bool json);
 void PrintObjects(std::ostream& out, const std::vector<engine::ListedObject>& objects, bool json);

@@ -10,6 +10,7 @@
 #include "com/error.h"
 #include "com/text.h"
 #include "host/parameter_set.h"
+#include "shared/database_keyed_file.h"
 
 namespace cli {
 namespace {
@@ -43,9 +44,7 @@ SavedConnections::SavedConnections(const std::string& state_folder)
     : folder_((fs::path(state_folder) / "connections").string()) {}
 
 std::string SavedConnections::FileOf(const std::string& database) const {
-  std::ostringstream name;
-  name << std::hex << std::hash<std::string>{}(database) << ".connection";
-  return (fs::path(folder_) / name.str()).string();
+  return shared::DatabaseKeyedFile(folder_, database, ".connection");
 }
 
 // The file names the database on its first line, so that two databases whose

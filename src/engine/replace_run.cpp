@@ -11,10 +11,9 @@ std::vector<std::string> ReplaceRun::Databases() const {
   return databases;
 }
 
-void ReplaceRun::Run(const Matcher& matcher, const std::string& replacement,
-                     const std::function<void()>& before_first_write) {
+void ReplaceRun::Run(const Rewrite& rewrite, const std::function<void()>& before_first_write) {
   bool sound = true;
-  for (Part& part : parts_) sound = part.engine->Plan(*part.hits, matcher, replacement) && sound;
+  for (Part& part : parts_) sound = part.engine->Plan(*part.hits, rewrite) && sound;
   if (options_.dry_run || (!sound && !options_.keep_going)) {
     for (Part& part : parts_)
       for (Hit& hit : *part.hits) Settle(hit, options_.dry_run ? HitStatus::DryRun : HitStatus::NotKept);
@@ -29,7 +28,7 @@ void ReplaceRun::Run(const Matcher& matcher, const std::string& replacement,
     Part& part = parts_[i];
     // A front end written after its backends has its links read them again.
     if (i > 0 && restore_point_) part.engine->RefreshLinks();
-    if (!part.engine->Write(*part.hits, matcher, replacement, options_.keep_going, first_write))
+    if (!part.engine->Write(*part.hits, rewrite, options_.keep_going, first_write))
       return TakeBack();
   }
   if (!restore_point_) return;

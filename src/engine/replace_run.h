@@ -30,8 +30,7 @@ class ReplaceRun {
   // whose links read them.
   ReplaceRun(std::vector<Part> parts, const ReplaceOptions& options);
 
-  void Run(const Matcher& matcher, const std::string& replacement,
-           const std::function<void()>& before_first_write);
+  void Run(const Rewrite& rewrite, const std::function<void()>& before_first_write);
 
  private:
   void TakeBack();

@@ -84,12 +84,6 @@ void RunClaim::Refuse(const std::string& database, const std::string& advice) {
 
 RunClaim::~RunClaim() { Release(); }
 
-std::string RunClaim::FileFor(const std::string& folder, const std::string& database) {
-  std::ostringstream name;
-  name << std::hex << std::hash<std::string>{}(database) << ".claim";
-  return (std::filesystem::path(folder) / name.str()).string();
-}
-
 void RunClaim::Release() {
   if (fd_ < 0) return;
   flock(fd_, LOCK_UN);

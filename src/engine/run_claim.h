@@ -26,8 +26,6 @@ class RunClaim {
            std::uint32_t wait_ms, const std::function<void()>& while_alone,
            const std::string& run = "replace");
   ~RunClaim();
-  // The claim file of a database in a folder of claims.
-  static std::string FileFor(const std::string& folder, const std::string& database);
   RunClaim(const RunClaim&) = delete;
   RunClaim& operator=(const RunClaim&) = delete;
 

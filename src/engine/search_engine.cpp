@@ -6,6 +6,7 @@
 
 #include "com/text.h"
 #include "driver/driver.h"
+#include "engine/change.h"
 #include "engine/replace_run.h"
 #include "driver/icollection.h"
 #include "driver/iobject.h"
@@ -81,13 +82,12 @@ std::vector<CodeLine> MatchedLines(const std::string& code, std::int32_t first_l
 // Works out the new text of each hit of one object. When any of them cannot
 // be worked out, none of the object's hits is written: an object is changed
 // whole or not at all.
-bool PlanObject(const std::vector<Hit*>& hits, const Matcher& matcher,
-                const std::string& replacement) {
+bool PlanObject(const std::vector<Hit*>& hits, const Rewrite& rewrite) {
   std::optional<com::Error> failure;
   for (Hit* hit : hits) {
     failure = com::Capture([&] {
-      hit->new_value = matcher.Replace(hit->value, replacement);
-      for (auto& line : hit->lines) line.new_text = matcher.Replace(line.text, replacement);
+      hit->new_value = rewrite(*hit, hit->value);
+      for (auto& line : hit->lines) line.new_text = rewrite(*hit, line.text);
     });
     if (failure) break;
   }
@@ -215,15 +215,20 @@ bool AlreadyRenamed(const com::ObjectRef& object, const Hit& hit) {
   return renamed;
 }
 
-void WriteHit(const com::ObjectRef& object, Hit& hit, const Matcher& matcher,
-           const std::string& replacement) {
+void WriteHit(const com::ObjectRef& object, Hit& hit, const Rewrite& rewrite) {
   auto target = host::Scanner::Resolve(object, hit.steps);
   const std::string current = com::CStr(target->Get(hit.property));
-  hit.new_value = matcher.Replace(current, replacement);
+  hit.new_value = rewrite(hit, current);
   if (hit.new_value != current) target->Let(hit.property, hit.new_value);
 }
 
 }  // namespace
+
+Rewrite ReplaceMatches(const Matcher& matcher, const std::string& replacement) {
+  return [&matcher, replacement](const Hit&, const std::string& text) {
+    return matcher.Replace(text, replacement);
+  };
+}
 
 void Settle(Hit& hit, HitStatus status) {
   if (hit.status == HitStatus::Found) hit.status = Writable(hit) ? status : HitStatus::ReadOnly;
@@ -301,9 +306,12 @@ std::vector<ListedObject> SearchEngine::List(const std::string& collection) {
   return objects;
 }
 
-std::vector<PropertyValue> SearchEngine::Show(const std::string& collection,
-                                              const std::string& object) {
-  auto coll = Project().IProject_GetCollection(collection);
+namespace {
+
+// Every readable property of one object, its sub-collections included.
+CollectingSink ScanObject(driver::IProject& project, const std::string& collection,
+                          const std::string& object) {
+  auto coll = project.IProject_GetCollection(collection);
   if (!coll) com::Raise(5, "There is no collection '" + collection + "' in this project.");
   auto item = coll->ICollection_GetObject(object);
   CollectingSink sink;
@@ -311,12 +319,66 @@ std::vector<PropertyValue> SearchEngine::Show(const std::string& collection,
   auto error = com::Capture([&] { item->IObject_Scan(session.Token(), object, true, ""); });
   item->IObject_Dispose();
   if (error) throw *error;
+  return sink;
+}
+
+}  // namespace
+
+std::vector<PropertyValue> SearchEngine::Show(const std::string& collection,
+                                              const std::string& object) {
+  const CollectingSink sink = ScanObject(Project(), collection, object);
   std::vector<PropertyValue> values;
   for (const auto& t : sink.texts) values.push_back({t.steps, t.property, t.value, t.text, t.writable});
   for (const auto& e : sink.errors)
     problems_.push_back({collection, object,
                          host::PathText(e.steps, e.property) + ": " + UserMessage(e.error)});
   return values;
+}
+
+std::vector<Hit> SearchEngine::Find(const std::vector<Change>& changes,
+                                    const std::string& stale) {
+  std::map<std::string, std::vector<ListedObject>> lists;  // by collection
+  std::map<std::string, CollectingSink> scans;             // by collection/object
+  std::vector<Hit> hits;
+  for (const Change& change : changes) {
+    Hit hit;
+    hit.collection = change.collection;
+    hit.object = change.object;
+    hit.steps = change.steps;
+    hit.property = change.property;
+    hit.value = change.before;
+    hit.matches = 1;
+    hit.new_value = change.after;
+    auto failure = com::Capture([&] {
+      if (!lists.contains(change.collection)) lists[change.collection] = List(change.collection);
+      const auto& objects = lists[change.collection];
+      const auto listed = std::find_if(objects.begin(), objects.end(), [&](const ListedObject& o) {
+        return com::EqualsNoCase(o.name, change.object);
+      });
+      if (listed == objects.end())
+        com::Raise(5, change.collection + "/" + change.object + " is not there any more.");
+      hit.object_writable = listed->write;
+      const std::string key = change.collection + "/" + com::UCase(change.object);
+      if (!scans.contains(key)) scans[key] = ScanObject(Project(), change.collection, listed->name);
+      const auto& texts = scans[key].texts;
+      const std::string path = host::PathText(change.steps, change.property);
+      const auto text = std::find_if(texts.begin(), texts.end(), [&](const host::ScanText& t) {
+        return t.text && com::EqualsNoCase(host::PathText(t.steps, t.property), path);
+      });
+      if (text == texts.end()) com::Raise(5, change.Path() + " is not there any more.");
+      hit.steps = text->steps;
+      hit.writable = text->writable;
+      hit.sibling_names = SiblingNames(texts, *text);
+      hit.value = text->value;
+      if (text->value != change.before) com::Raise(5, stale);
+    });
+    if (failure) {
+      hit.status = HitStatus::Refused;
+      hit.error = UserMessage(*failure);
+    }
+    hits.push_back(std::move(hit));
+  }
+  return hits;
 }
 
 std::vector<Hit> SearchEngine::Search(const Matcher& matcher, const std::vector<std::string>& only,
@@ -420,8 +482,7 @@ bool SearchEngine::CheckRenames(std::vector<Hit>& hits) {
   return sound;
 }
 
-bool SearchEngine::WriteObject(std::vector<Hit*>& hits, const Matcher& matcher,
-                               const std::string& replacement) {
+bool SearchEngine::WriteObject(std::vector<Hit*>& hits, const Rewrite& rewrite) {
   const Hit& first = *hits.front();
   std::shared_ptr<driver::IObject> object;
   auto refused = com::Capture([&] {
@@ -450,7 +511,7 @@ bool SearchEngine::WriteObject(std::vector<Hit*>& hits, const Matcher& matcher,
       hit->status = HitStatus::ReadOnly;
       continue;
     }
-    failure = com::Capture([&] { WriteHit(target_object, *hit, matcher, replacement); });
+    failure = com::Capture([&] { WriteHit(target_object, *hit, rewrite); });
     if (failure && AlreadyRenamed(target_object, *hit)) failure.reset();
     hit->status = failure ? HitStatus::Failed : HitStatus::Replaced;
     if (failure) hit->error = UserMessage(*failure);
@@ -471,14 +532,13 @@ bool SearchEngine::WriteObject(std::vector<Hit*>& hits, const Matcher& matcher,
 void SearchEngine::Replace(std::vector<Hit>& hits, const Matcher& matcher,
                            const std::string& replacement, const ReplaceOptions& options,
                            const std::function<void()>& before_first_write) {
-  ReplaceRun({{this, &hits}}, options).Run(matcher, replacement, before_first_write);
+  ReplaceRun({{this, &hits}}, options)
+      .Run(ReplaceMatches(matcher, replacement), before_first_write);
 }
 
-bool SearchEngine::Plan(std::vector<Hit>& hits, const Matcher& matcher,
-                        const std::string& replacement) {
-  bool sound = true;
-  for (auto& [key, object_hits] : ByObject(hits))
-    sound = PlanObject(object_hits, matcher, replacement) && sound;
+bool SearchEngine::Plan(std::vector<Hit>& hits, const Rewrite& rewrite) {
+  bool sound = std::none_of(hits.begin(), hits.end(), Stopped);
+  for (auto& [key, object_hits] : ByObject(hits)) sound = PlanObject(object_hits, rewrite) && sound;
   sound = CheckRelinks(hits) && sound;
   sound = CheckRenames(hits) && sound;
   return CheckObjectsRenamed(hits) && sound;
@@ -535,8 +595,7 @@ bool SearchEngine::CheckRelinks(std::vector<Hit>& hits) {
   return sound;
 }
 
-bool SearchEngine::Write(std::vector<Hit>& hits, const Matcher& matcher,
-                         const std::string& replacement, bool keep_going,
+bool SearchEngine::Write(std::vector<Hit>& hits, const Rewrite& rewrite, bool keep_going,
                          const std::function<void()>& before_first_write) {
   for (auto& [key, object_hits] : ByObject(hits)) {
     if (AnyHit(object_hits, Stopped)) {
@@ -548,7 +607,7 @@ bool SearchEngine::Write(std::vector<Hit>& hits, const Matcher& matcher,
       continue;
     }
     before_first_write();
-    if (!WriteObject(object_hits, matcher, replacement) && !keep_going) return false;
+    if (!WriteObject(object_hits, rewrite) && !keep_going) return false;
   }
   return true;
 }

@@ -24,6 +24,8 @@ class IProject;
 
 namespace engine {
 
+struct Change;
+
 struct ProjectOptions {
   std::string database;
   bool access_project = false;
@@ -99,6 +101,13 @@ struct Hit {
 // (ReadOnly when it cannot be written).
 void Settle(Hit& hit, HitStatus status);
 
+// How a run works out the new text of a property from the text it holds
+// now (which an earlier write of the same object may have changed from the
+// hit's value); raises com::Error when it cannot.
+using Rewrite = std::function<std::string(const Hit& hit, const std::string& text)>;
+// Every match of the matcher replaced (hits in code: line by line alike).
+Rewrite ReplaceMatches(const Matcher& matcher, const std::string& replacement);
+
 // Something that stopped part of the run: a collection that could not be
 // listed, an object that could not be scanned, a text that was read but could
 // not be searched (`search_failed`: the results are short of what is there).
@@ -141,6 +150,11 @@ class SearchEngine {
   // Every readable property of one object, its sub-collections included.
   std::vector<PropertyValue> Show(const std::string& collection, const std::string& object);
 
+  // The hits that make the given changes, each property found again in its
+  // object; one that is gone, or no longer holds the change's `before`, is
+  // Refused (with `stale` as the reason for the latter).
+  std::vector<Hit> Find(const std::vector<Change>& changes, const std::string& stale);
+
   // Scans the collections (all when `only` is empty) for the matcher's text.
   std::vector<Hit> Search(const Matcher& matcher, const std::vector<std::string>& only,
                           Progress* progress);
@@ -152,12 +166,12 @@ class SearchEngine {
   // ---- the steps of a replace run (ReplaceRun) ----
   // Works out every change and checks every rename; false when a change
   // cannot be made or a rename would collide (those hits say why).
-  bool Plan(std::vector<Hit>& hits, const Matcher& matcher, const std::string& replacement);
+  bool Plan(std::vector<Hit>& hits, const Rewrite& rewrite);
   // Writes the planned changes object by object; `before_first_write` runs
   // before the first. Stops at the first object a change of which is refused
   // or fails, and answers false, unless `keep_going`.
-  bool Write(std::vector<Hit>& hits, const Matcher& matcher, const std::string& replacement,
-             bool keep_going, const std::function<void()>& before_first_write);
+  bool Write(std::vector<Hit>& hits, const Rewrite& rewrite, bool keep_going,
+             const std::function<void()>& before_first_write);
   // Has every table linked to another Access database read its fields
   // afresh from there (after the backend changed in the same run).
   void RefreshLinks();
@@ -192,8 +206,7 @@ class SearchEngine {
   // The tables the relationships of this database join, in capitals.
   std::set<std::string> TablesInRelationships();
   // Writes the hits of one object; false when any of them was refused or failed.
-  bool WriteObject(std::vector<Hit*>& hits, const Matcher& matcher,
-                   const std::string& replacement);
+  bool WriteObject(std::vector<Hit*>& hits, const Rewrite& rewrite);
 
   std::string database_;
   std::shared_ptr<driver::IProject> project_;

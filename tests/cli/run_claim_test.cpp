@@ -9,6 +9,7 @@
 
 #include "com/error.h"
 #include "engine/run_claim.h"
+#include "shared/database_keyed_file.h"
 #include "support/command_line.h"
 #include "support/machine_test.h"
 
@@ -23,7 +24,7 @@ class RunClaimTest : public testing_support::MachineTest {
   RunClaimTest() : db_(command_.Sample()) {}
 
   // The claim file the command uses for the database, in its state folder.
-  std::string ClaimFile() const { return RunClaim::FileFor(temp.File("home/claims"), db_); }
+  std::string ClaimFile() const { return shared::DatabaseKeyedFile(temp.File("home/claims"), db_, ".claim"); }
 
   testing_support::CommandLine command_{temp};
   std::string db_;

@@ -261,7 +261,7 @@ TEST_F(SearchEngineTest, ARunOverAFrontEndAndItsBackendIsTakenBackWhole) {
   int first_write = 0;
   engine::ReplaceRun({{&backend, &backend_hits}, {&front_end, &front_end_hits}},
                      {false, false, {}})
-      .Run(matcher, "ClientID", [&] { ++first_write; });
+      .Run(engine::ReplaceMatches(matcher, "ClientID"), [&] { ++first_write; });
   other.Execute("ROLLBACK");
   EXPECT_EQ(RunResult{backend_hits}.At("Tables/Customers/Fields(CustomerID)/Name").status,
             HitStatus::NotKept);
