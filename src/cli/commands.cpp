@@ -9,6 +9,7 @@
 #include "cli/default_machine.h"
 #include "cli/document_commands.h"
 #include "cli/file_checks.h"
+#include "cli/interactive_choice.h"
 #include "cli/options.h"
 #include "cli/path_filter.h"
 #include "cli/real_files.h"
@@ -391,8 +392,6 @@ int WritePlan(const std::vector<engine::ReplaceRun::Part>& parts, const Options&
 int Replace(engine::SearchEngine& front_end, const engine::ProjectOptions& project,
             Application& application, const std::optional<ChangeFile>& file, const Options& o,
             Console& console) {
-  if (o.interactive)
-    throw UsageError("--interactive is not built yet");
   if (!file) CheckCollections(front_end, o.only);
   HitSource source(file, o, console);
   std::vector<engine::ReplaceRun::Part> parts;
@@ -415,7 +414,11 @@ int Replace(engine::SearchEngine& front_end, const engine::ProjectOptions& proje
   const bool may_ask = shows_only || o.yes || console.in_is_terminal;
   if (source.matcher() && !o.with_backends && !hits.empty() && may_ask)
     WarnOfBackends(project, application, *source.matcher(), console);
-  if (!shows_only && !o.yes && !Confirm(console, AllHits(parts), o)) {
+  if (o.interactive && !ChooseHits(console, parts, source.Rewrite())) {
+    console.err << "quillnet: nothing replaced\n";
+    return kNothingFound;
+  }
+  if (!shows_only && !o.yes && !o.interactive && !Confirm(console, AllHits(parts), o)) {
     console.err << "quillnet: nothing replaced\n";
     return kNothingFound;
   }
