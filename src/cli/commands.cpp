@@ -14,6 +14,7 @@
 #include "cli/path_filter.h"
 #include "cli/real_files.h"
 #include "cli/report.h"
+#include "cli/terminal_hits.h"
 #include "cli/saved_connections.h"
 #include "cli/sample_application.h"
 #include "com/text.h"
@@ -160,11 +161,21 @@ std::vector<engine::Hit> SearchOne(engine::SearchEngine& engine, const engine::M
   return hits;
 }
 
+// Colour on a terminal unless NO_COLOR is set, or when asked.
+bool UseColor(const Options& o, const Console& console) {
+  if (o.color != Color::Auto) return o.color == Color::Always;
+  const char* no_color = std::getenv("NO_COLOR");
+  return console.out_is_terminal && !(no_color && *no_color);
+}
+
 int Search(engine::SearchEngine& engine, const Options& o, Console& console) {
   CheckCollections(engine, o.only);
   const engine::Matcher matcher(o.arguments[1], MatchOptionsOf(o));
   const auto hits = SearchOne(engine, matcher, o, console);
-  PrintHits(console.out, hits, o.json, false);
+  if (!o.json && (console.out_is_terminal || o.color == Color::Always))
+    PrintHitsGrouped(console.out, hits, matcher, UseColor(o, console));
+  else
+    PrintHits(console.out, hits, o.json, false);
   if (!o.json) console.out << hits.size() << " match(es) in " << CountObjects(hits) << " object(s)\n";
   PrintProblems(o.json ? console.err : console.out, engine);
   return Outcome({&engine}, hits.empty() ? kNothingFound : kFound);

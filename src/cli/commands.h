@@ -15,6 +15,7 @@ struct Console {
   std::istream& in;
   bool in_is_terminal = false;
   bool err_is_terminal = false;
+  bool out_is_terminal = false;
 };
 
 int Run(const std::vector<std::string>& args, Console& console);

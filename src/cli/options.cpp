@@ -95,7 +95,9 @@ void AddMatchOptions(CLI::App& sub, Options& o, std::string& color) {
   sub.add_option("--only-path", o.only_paths,
                  "only hits whose path matches this glob (repeatable), e.g. 'Queries/qry*'")
       ->type_name("GLOB");
-  sub.add_option("--color", color, "colour the matches: auto, always or never")
+  sub.add_option("--color", color,
+                 "colour the matches and group the hits by object: auto (on a terminal), "
+                 "always or never")
       ->check(CLI::IsMember({"auto", "always", "never"}).description(""))
       ->type_name("auto|always|never");
   if (sub.get_name() == "replace")

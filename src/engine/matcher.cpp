@@ -190,6 +190,12 @@ std::size_t Matcher::Count(const std::string& text) const {
   return count;
 }
 
+std::vector<std::pair<std::size_t, std::size_t>> Matcher::Spans(const std::string& text) const {
+  std::vector<std::pair<std::size_t, std::size_t>> spans;
+  ForEachMatch(text, [&](PCRE2_SIZE start, PCRE2_SIZE end) { spans.emplace_back(start, end); });
+  return spans;
+}
+
 std::string Matcher::Substitute(const std::string& text, const std::string& with,
                                 std::uint32_t options) const {
   // Count refuses empty matches; the replacement never inserts at one.

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace engine {
@@ -35,6 +36,9 @@ class Matcher {
   // not valid UTF-8 or the search gives up on it (PCRE2's match limits): a
   // text is never reported as holding fewer matches than it has.
   std::size_t Count(const std::string& text) const;
+  // Where the matches are, as [start, end) byte offsets, left to right;
+  // raises as Count does.
+  std::vector<std::pair<std::size_t, std::size_t>> Spans(const std::string& text) const;
   // The text with every match replaced; raises as Count does, and for a
   // replacement that cannot be made (a group that does not exist).
   std::string Replace(const std::string& text, const std::string& replacement) const;

@@ -265,4 +265,20 @@ TEST_F(CommandTest, EachSubCommandHasItsOwnHelp) {
   EXPECT_EQ(r.out.find("--preserve-case"), std::string::npos);
 }
 
+
+TEST_F(CommandTest, PipedSearchOutputIsOneHitALineUnlessColourIsAskedFor) {
+  const std::string db = Sample();
+  Result r = Run("search '" + db + "' CustomerID --only Queries");
+  EXPECT_NE(r.out.find("\nQueries/qryCustomerBalances/SQL: SELECT CustomerID, Balance FROM "
+                       "dbo.CustomerBalances\n"),
+            std::string::npos)
+      << r.out;
+  EXPECT_EQ(r.out.find('\x1b'), std::string::npos);
+  r = Run("search '" + db + "' CustomerID --only Queries --color=always");
+  EXPECT_NE(r.out.find("\x1b[1;35mQueries/qryCustomerBalances\x1b[0m\n  SQL: SELECT "
+                       "\x1b[1;31mCustomerID\x1b[0m, Balance"),
+            std::string::npos)
+      << r.out;
+}
+
 }  // namespace
