@@ -115,6 +115,7 @@ int main(int argc, char** argv) {
   sim::Machine machine;  // the builders stamp designs with the machine's clock
   std::ofstream dump(folder / "dump.txt");
   sim::jet::DatabaseBuilder builder((folder / "big.mdb").string());
+  std::vector<sim::jet::TableSpec> table_specs;
   for (int t = 0; t < tables; ++t) {
     sim::jet::TableSpec table;
     table.name = TableName(t);
@@ -130,8 +131,10 @@ int main(int argc, char** argv) {
       dump << field.name << "\nCaption of " << field.name << '\n';
       table.fields.push_back(field);
     }
-    builder.Table(table);
+    table_specs.push_back(std::move(table));
   }
+  builder.Tables(table_specs);
+  std::vector<sim::jet::QuerySpec> query_specs;
   for (int q = 0; q < queries; ++q) {
     const int t = q % tables;
     sim::jet::QuerySpec query;
@@ -139,8 +142,9 @@ int main(int argc, char** argv) {
     query.sql = "SELECT " + FieldName(t, 0) + ", " + FieldName(t, 1) + " FROM " + TableName(t) +
                 " WHERE " + FieldName(t, 2) + " > " + std::to_string(q) + ";";
     dump << query.name << '\n' << query.sql << '\n';
-    builder.Query(query);
+    query_specs.push_back(std::move(query));
   }
+  builder.Queries(query_specs);
   std::vector<sim::access::StoredDocument> documents;
   for (int f = 0; f < forms; ++f)
     documents.push_back({msaccess::acForm, "Form" + std::to_string(f), FormText(f, tables), {}, {}, {}});

@@ -5,12 +5,13 @@
 namespace com {
 
 TypeInfo::TypeInfo(std::string name, std::vector<Member> members)
-    : name_(std::move(name)), members_(std::move(members)) {}
+    : name_(std::move(name)), members_(std::move(members)) {
+  for (std::size_t i = 0; i < members_.size(); ++i) index_.emplace(UCase(members_[i].name), i);
+}
 
 const Member* TypeInfo::Find(std::string_view name) const {
-  for (const Member& m : members_)
-    if (EqualsNoCase(m.name, name)) return &m;
-  return nullptr;
+  const auto found = index_.find(UCase(name));
+  return found == index_.end() ? nullptr : &members_[found->second];
 }
 
 void RaiseMemberNotFound() { RaiseVb(438); }

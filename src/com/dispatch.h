@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <unordered_map>
 #include <vector>
 
 #include "com/error.h"
@@ -46,6 +47,7 @@ class TypeInfo {
  private:
   std::string name_;
   std::vector<Member> members_;
+  std::unordered_map<std::string, std::size_t> index_;  // upper-cased name -> first member
 };
 
 class Dispatch : public std::enable_shared_from_this<Dispatch> {
@@ -238,6 +240,7 @@ class TypeBuilder {
 
   std::string name_;
   std::vector<Member> members_;
+  std::unordered_map<std::string, std::size_t> index_;  // upper-cased name -> first member
 };
 
 }  // namespace com

@@ -67,8 +67,15 @@ std::string LCase(std::string_view s) { return Map(s, Lower); }
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
   std::size_t i = 0, j = 0;
-  while (i < a.size() && j < b.size())
-    if (Upper(NextCodePoint(a, i)) != Upper(NextCodePoint(b, j))) return false;
+  while (i < a.size() && j < b.size()) {
+    const auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[j]);
+    if (x < 0x80 && y < 0x80) {  // ASCII on both sides: one byte each, no decoding
+      if (x != y && Upper(x) != Upper(y)) return false;
+      ++i, ++j;
+    } else if (Upper(NextCodePoint(a, i)) != Upper(NextCodePoint(b, j))) {
+      return false;
+    }
+  }
   return i == a.size() && j == b.size();
 }
 

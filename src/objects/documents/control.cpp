@@ -25,13 +25,12 @@ Control& Self(com::Dispatch& object) { return static_cast<Control&>(object); }
 com::Member Applicable(const ControlProperty& row) {
   std::vector<com::Member> one = MirrorMembers({row.spec});
   com::Member member = std::move(one.front());
-  const std::string name = row.spec.name;
-  member.get = [name, get = member.get](com::Dispatch& object, std::span<const com::Variant> args) {
-    if (!ControlHasProperty(name, Self(object).ControlType())) validation::RaiseUndefinedProperty();
+  member.get = [row, get = member.get](com::Dispatch& object, std::span<const com::Variant> args) {
+    if (!ControlHasProperty(row, Self(object).ControlType())) validation::RaiseUndefinedProperty();
     return get(object, args);
   };
-  member.defined = [name](com::Dispatch& object) {
-    return ControlHasProperty(name, Self(object).ControlType());
+  member.defined = [row](com::Dispatch& object) {
+    return ControlHasProperty(row, Self(object).ControlType());
   };
   return member;
 }

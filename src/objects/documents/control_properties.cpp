@@ -154,11 +154,8 @@ const std::vector<ControlProperty>& ControlProperties() {
   return rows;
 }
 
-bool ControlHasProperty(std::string_view property, std::int32_t control_type) {
-  for (const ControlProperty& row : ControlProperties())
-    if (com::EqualsNoCase(row.spec.name, property))
-      return control_type >= acLabel && control_type <= acPage && (row.types & Bit(control_type));
-  return true;
+bool ControlHasProperty(const ControlProperty& row, std::int32_t control_type) {
+  return control_type >= acLabel && control_type <= acPage && (row.types & Bit(control_type));
 }
 
 }  // namespace objects

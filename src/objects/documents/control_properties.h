@@ -4,7 +4,6 @@
 // the setter and the scanner's test of whether a control has a property.
 
 #include <cstdint>
-#include <string_view>
 #include <vector>
 
 #include "objects/documents/control_types.h"
@@ -21,8 +20,7 @@ struct ControlProperty {
 // The mirrored control properties, in alphabetical order.
 const std::vector<ControlProperty>& ControlProperties();
 
-// Whether a control of the type has the property; a property the table does
-// not list applies to every type.
-bool ControlHasProperty(std::string_view property, std::int32_t control_type);
+// Whether a control of the type has the property of the row.
+bool ControlHasProperty(const ControlProperty& row, std::int32_t control_type);
 
 }  // namespace objects

@@ -83,6 +83,23 @@ DatabaseBuilder& DatabaseBuilder::Query(const QuerySpec& query) {
   return *this;
 }
 
+DatabaseBuilder& DatabaseBuilder::Tables(const std::vector<TableSpec>& tables) {
+  Edit(path_, [&](Catalog& catalog) {
+    TableStore store(catalog);
+    for (const TableSpec& table : tables)
+      store.Insert(LinkSource::Resolve(table, catalog.clock()), kOwner);
+  });
+  return *this;
+}
+
+DatabaseBuilder& DatabaseBuilder::Queries(const std::vector<QuerySpec>& queries) {
+  Edit(path_, [&](Catalog& catalog) {
+    QueryStore store(catalog);
+    for (const QuerySpec& query : queries) store.Insert(query, kOwner);
+  });
+  return *this;
+}
+
 DatabaseBuilder& DatabaseBuilder::Relation(const RelationSpec& relation) {
   Edit(path_, [&](Catalog& catalog) { RelationStore(catalog).Insert(relation, kOwner); });
   return *this;

@@ -129,6 +129,10 @@ class DatabaseBuilder {
   DatabaseBuilder& RemoveDatabaseProperty(const std::string& name);
   DatabaseBuilder& Table(const TableSpec& table);
   DatabaseBuilder& Query(const QuerySpec& query);
+  // Many tables and queries written as one transaction, as a large
+  // application is built.
+  DatabaseBuilder& Tables(const std::vector<TableSpec>& tables);
+  DatabaseBuilder& Queries(const std::vector<QuerySpec>& queries);
   DatabaseBuilder& Relation(const RelationSpec& relation);
   DatabaseBuilder& Document(const DocumentSpec& document);
   DatabaseBuilder& ImportSpec(const ImportSpecSpec& spec);

@@ -1,5 +1,9 @@
 #include "sim/jet/properties.h"
 
+#include <typeindex>
+#include <unordered_map>
+#include <unordered_set>
+
 #include "com/text.h"
 #include "sim/jet/built_in_property.h"
 #include "sim/jet/dao_errors.h"
@@ -26,7 +30,19 @@ const std::vector<BuiltInSpec>& Properties::BuiltIns() {
   return *built_ins_;
 }
 
+bool Properties::CanBeBuiltIn(const std::string& name) {
+  // Upper-cased, by the class of the host: a class's names are part of its
+  // definition, like its member table.
+  static std::unordered_map<std::type_index, std::unordered_set<std::string>> names_by_class;
+  PropertyHost& host = *host_;
+  auto [names, added] = names_by_class.try_emplace(std::type_index(typeid(host)));
+  if (added)
+    for (const auto& spec : host.EveryBuiltIn()) names->second.insert(com::UCase(spec.name));
+  return names->second.contains(com::UCase(name));
+}
+
 std::optional<BuiltInSpec> Properties::BuiltIn(const std::string& name) {
+  if (!CanBeBuiltIn(name)) return std::nullopt;
   for (const auto& spec : BuiltIns())
     if (com::EqualsNoCase(spec.name, name)) return spec;
   return std::nullopt;

@@ -36,6 +36,8 @@ class Properties : public dao::Properties {
   // changed: never for most hosts, after the file has changed for a query.
   const std::vector<BuiltInSpec>& BuiltIns();
   std::optional<BuiltInSpec> BuiltIn(const std::string& name);
+  // False when no object of the host's class has a built-in property of that name.
+  bool CanBeBuiltIn(const std::string& name);
 
   std::shared_ptr<Catalog> catalog_;
   std::shared_ptr<PropertyHost> host_;

@@ -28,6 +28,10 @@ class PropertyHost {
   // True when the built-in properties never change (they do for a query,
   // whose kind, kept in the file, decides them).
   virtual bool FixedBuiltInNames() const { return true; }
+  // The built-in properties an object of this class can have, whatever its
+  // state; their names are learnt once per class, so that a lookup of an
+  // application-defined property does not build the object's list.
+  virtual std::vector<BuiltInSpec> EveryBuiltIn() { return BuiltIns(); }
   // Nothing while the object is not yet part of a collection: it then has
   // only its built-in properties.
   virtual std::optional<PropertyKey> StoredKey() = 0;

@@ -84,6 +84,22 @@ std::shared_ptr<dao::Property> QueryDef::CreateProperty(const std::string& name,
 }
 
 std::vector<BuiltInSpec> QueryDef::BuiltIns() {
+  auto specs = CommonBuiltIns();
+  const auto typed = TypeBuiltIns(Type());
+  specs.insert(specs.end(), typed.begin(), typed.end());
+  return specs;
+}
+
+std::vector<BuiltInSpec> QueryDef::EveryBuiltIn() {
+  auto specs = CommonBuiltIns();
+  for (const std::int16_t type : {dao::dbQSQLPassThrough, dao::dbQDelete, dao::dbQSelect}) {
+    const auto typed = TypeBuiltIns(type);
+    specs.insert(specs.end(), typed.begin(), typed.end());
+  }
+  return specs;
+}
+
+std::vector<BuiltInSpec> QueryDef::CommonBuiltIns() {
   auto self = shared_from_this();
   std::vector<BuiltInSpec> specs = {
       {"Name", dao::dbText, [self] { return com::Variant(self->Name()); },
@@ -104,8 +120,6 @@ std::vector<BuiltInSpec> QueryDef::BuiltIns() {
       {"MaxRecords", dao::dbLong, [self] { return com::Variant(self->MaxRecords()); },
        [self](const com::Variant& v) { self->SetMaxRecords(com::CLng(v)); }},
   };
-  const auto typed = TypeBuiltIns(Type());
-  specs.insert(specs.end(), typed.begin(), typed.end());
   return specs;
 }
 

@@ -44,11 +44,13 @@ class QueryDef : public dao::QueryDef,
   // the queries that read or write records in Jet.
   std::vector<BuiltInSpec> BuiltIns() override;
   bool FixedBuiltInNames() const override { return false; }
+  std::vector<BuiltInSpec> EveryBuiltIn() override;
   std::optional<PropertyKey> StoredKey() override;
 
  private:
   QueryRow Row() { return QueryStore(*catalog_).Get(id_); }
   void Change(const std::function<void(QueryRow&)>& change);
+  std::vector<BuiltInSpec> CommonBuiltIns();
   std::vector<BuiltInSpec> TypeBuiltIns(std::int16_t type);
 
   std::shared_ptr<Catalog> catalog_;

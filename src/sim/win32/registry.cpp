@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "com/error.h"
 #include "com/text.h"
@@ -46,6 +47,18 @@ std::string Unescape(const std::string& s) {
 
 Registry::Registry(std::string file) : file_(std::move(file)) { Load(); }
 
+Registry::Registry(Registry&& other) noexcept
+    : keys_(std::move(other.keys_)),
+      display_paths_(std::move(other.display_paths_)),
+      file_(std::move(other.file_)),
+      changed_(std::exchange(other.changed_, false)) {
+  other.file_.reset();
+}
+
+Registry::~Registry() {
+  if (changed_) com::IgnoreErrors([&] { Save(); });
+}
+
 bool Registry::KeyExists(const std::string& path) { return keys_.contains(com::UCase(path)); }
 
 void Registry::CreateKey(const std::string& path) {
@@ -53,7 +66,7 @@ void Registry::CreateKey(const std::string& path) {
   if (keys_.contains(key)) return;
   keys_[key];
   display_paths_[key] = path;
-  Save();
+  changed_ = true;
 }
 
 std::optional<com::Variant> Registry::ReadValue(const std::string& path, const std::string& name) {
@@ -73,7 +86,7 @@ void Registry::WriteValue(const std::string& path, const std::string& name,
   } else {
     keys_[key][com::UCase(name)] = com::CLng(value);
   }
-  Save();
+  changed_ = true;
 }
 
 std::vector<std::string> Registry::SubKeys(const std::string& path) const {
