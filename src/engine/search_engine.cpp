@@ -55,6 +55,39 @@ class CollectingSink : public host::ScanSink {
   std::vector<host::ScanError> errors;
 };
 
+// Searches each text the host scanner reports about one object as it comes,
+// and keeps only the texts that match, with the names and start lines that a
+// hit's sibling names and code lines are worked out from: a search that
+// finds nothing keeps no texts.
+class MatchingSink : public host::ScanSink {
+ public:
+  struct Found {
+    host::ScanText text;
+    std::size_t count = 0;
+  };
+
+  explicit MatchingSink(const Matcher& matcher) : matcher_(matcher) {}
+
+  void OnText(const host::ScanText& text) override {
+    if (text.property == "Name" || text.property == "StartLine") context.push_back(text);
+    if (!text.text) return;
+    std::size_t count = 0;
+    if (auto failed = com::Capture([&] { count = matcher_.Count(text.value); }))
+      unsearched.push_back({text.collection, text.object, text.steps, text.property, *failed});
+    else if (count > 0)
+      found.push_back({text, count});
+  }
+  void OnError(const host::ScanError& error) override { errors.push_back(error); }
+
+  std::vector<Found> found;
+  std::vector<host::ScanText> context;
+  std::vector<host::ScanError> errors;
+  std::vector<host::ScanError> unsearched;  // read, but the matcher failed on them
+
+ private:
+  const Matcher& matcher_;
+};
+
 bool IsName(const Hit& hit) { return hit.property == "Name"; }
 
 // The module line a piece of code begins on, when the text is code: the
@@ -404,7 +437,7 @@ std::vector<Hit> SearchEngine::Search(const Matcher& matcher, const std::vector<
         problems_.push_back({collection, listed.name, "No permission to read its design."});
         continue;
       }
-      CollectingSink sink;
+      MatchingSink sink(matcher);
       auto error = com::Capture([&] {
         auto object = coll->ICollection_GetObject(listed.name);
         host::Scanner::Session session(sink);
@@ -417,20 +450,15 @@ std::vector<Hit> SearchEngine::Search(const Matcher& matcher, const std::vector<
       for (const auto& e : sink.errors)
         problems_.push_back({collection, listed.name,
                              host::PathText(e.steps, e.property) + ": " + UserMessage(e.error)});
-      for (const auto& t : sink.texts) {
-        if (!t.text) continue;
-        std::size_t count = 0;
-        if (auto failed = com::Capture([&] { count = matcher.Count(t.value); })) {
-          problems_.push_back({collection, listed.name,
-                               host::PathText(t.steps, t.property) + ": " + UserMessage(*failed),
-                               true});
-          continue;
-        }
-        if (count == 0) continue;
+      for (const auto& e : sink.unsearched)
+        problems_.push_back({collection, listed.name,
+                             host::PathText(e.steps, e.property) + ": " + UserMessage(e.error),
+                             true});
+      for (const auto& [t, count] : sink.found) {
         hits.push_back({collection, listed.name, listed.write, t.steps, t.property, t.value,
                         t.writable, count, "", HitStatus::Found, "", {},
-                        SiblingNames(sink.texts, t), ""});
-        if (const auto first_line = StartLine(sink.texts, t))
+                        SiblingNames(sink.context, t), ""});
+        if (const auto first_line = StartLine(sink.context, t))
           hits.back().lines = MatchedLines(t.value, *first_line, matcher);
       }
     }

@@ -28,6 +28,22 @@ struct DefinitionCache {
   RowMemo<std::int64_t, FieldRow> fields;
   RowMemo<std::int64_t, QueryRow> queries;
   RowMemo<OwnerKey, std::vector<PropertySpec>> properties;
+  // The ids of each table's fields in their order, once all are read at once.
+  RowMemo<std::int64_t, std::vector<std::int64_t>> table_fields;
+  // How the rows of a kind were read since the file last changed. A scan of
+  // a collection goes on to ask for every table's fields and every object's
+  // properties: after a few read one at a time, the rest are read at once.
+  // A write starts again, so that changing one object reads no more than
+  // what that object needs. By owner kind (see PropertyKey); the fields
+  // under kFieldRows.
+  struct Reads {
+    int alone = 0;       // owners or tables read one at a time
+    bool whole = false;  // every one of them read at once
+    bool ReadAlone() { return ++alone <= kReadAloneAtMost; }
+  };
+  static constexpr int kReadAloneAtMost = 8;
+  static constexpr std::int16_t kFieldRows = -1;
+  RowMemo<std::int16_t, Reads> reads;
   // The permissions an account (upper-cased) holds, by object id.
   RowMemo<std::string, std::map<std::int64_t, std::int32_t>> permissions;
 };

@@ -1,5 +1,7 @@
 #include "sim/jet/field_store.h"
 
+#include <map>
+
 #include "platform/dao.h"
 #include "sim/jet/dao_errors.h"
 #include "sim/jet/dao_value.h"
@@ -40,19 +42,52 @@ std::string DefaultText(const com::Variant& value) {
 }  // namespace
 
 std::vector<FieldRow> FieldStore::OfTable(std::int64_t table_id) {
+  DefinitionCache& cache = catalog_.definitions();
+  const std::uint64_t generation = catalog_.db().Generation();
+  const auto& ids = cache.table_fields.Get(table_id, generation, [&] {
+    auto& reads = cache.reads.Slot(DefinitionCache::kFieldRows, generation);
+    if (reads.whole) return std::vector<std::int64_t>{};
+    if (reads.ReadAlone()) return ReadOfTable(table_id);
+    reads.whole = true;
+    ReadAll();  // this table's among them, when it has any
+    return std::vector<std::int64_t>{};
+  });
+  std::vector<FieldRow> rows;
+  rows.reserve(ids.size());
+  for (const std::int64_t id : ids) rows.push_back(Get(id));
+  return rows;
+}
+
+void FieldStore::ReadAll() {
+  auto statement = catalog_.db().Prepare(kFieldColumns, "ORDER BY table_id, position");
+  DefinitionCache& cache = catalog_.definitions();
+  const std::uint64_t generation = catalog_.db().Generation();
+  std::map<std::int64_t, std::vector<std::int64_t>> by_table;
+  std::vector<std::int64_t> ids;
+  while (statement.Step()) {
+    FieldRow row = ReadRow(statement);
+    by_table[row.table_id].push_back(row.id);
+    ids.push_back(row.id);
+    cache.fields.Put(row.id, generation, std::move(row));
+  }
+  for (auto& [table_id, field_ids] : by_table)
+    cache.table_fields.Put(table_id, generation, std::move(field_ids));
+  PropertyStore(catalog_).ReadAllFields(ids);
+}
+
+std::vector<std::int64_t> FieldStore::ReadOfTable(std::int64_t table_id) {
   auto statement =
       catalog_.db().Prepare(kFieldColumns, "WHERE table_id = ?1 ORDER BY position");
   statement.Bind(1, table_id);
   const std::uint64_t generation = catalog_.db().Generation();
-  std::vector<FieldRow> rows;
   std::vector<std::int64_t> ids;
   while (statement.Step()) {
-    rows.push_back(ReadRow(statement));
-    catalog_.definitions().fields.Put(rows.back().id, generation, rows.back());
-    ids.push_back(rows.back().id);
+    FieldRow row = ReadRow(statement);
+    ids.push_back(row.id);
+    catalog_.definitions().fields.Put(row.id, generation, std::move(row));
   }
   PropertyStore(catalog_).ReadFieldsOf(table_id, ids);
-  return rows;
+  return ids;
 }
 
 FieldRow FieldStore::Get(std::int64_t id) {

@@ -21,6 +21,8 @@ class FieldStore {
  public:
   explicit FieldStore(Catalog& catalog) : catalog_(catalog) {}
 
+  // After a few tables asked for since the file last changed, every table's
+  // fields are read at once (see DefinitionCache::reads).
   std::vector<FieldRow> OfTable(std::int64_t table_id);
   // Raises 3420 when the field no longer exists.
   FieldRow Get(std::int64_t id);
@@ -33,6 +35,10 @@ class FieldStore {
   void Delete(std::int64_t id);
 
  private:
+  // The ids of the table's fields, their rows and properties remembered.
+  std::vector<std::int64_t> ReadOfTable(std::int64_t table_id);
+  void ReadAll();
+
   Catalog& catalog_;
 };
 

@@ -66,7 +66,15 @@ const char* TouchStatement(PropertyKey::Kind kind) {
 const std::vector<PropertySpec>& PropertyStore::Read(const PropertyKey& key) {
   const DefinitionCache::OwnerKey owner{static_cast<std::int16_t>(key.kind), key.id,
                                         com::UCase(key.member)};
-  return catalog_.definitions().properties.Get(owner, catalog_.db().Generation(), [&] {
+  const std::uint64_t generation = catalog_.db().Generation();
+  return catalog_.definitions().properties.Get(owner, generation, [&] {
+    auto& reads = catalog_.definitions().reads.Slot(key.kind, generation);
+    if (reads.whole) return std::vector<PropertySpec>{};
+    if (!reads.ReadAlone() && key.kind == PropertyKey::kObject) {
+      reads.whole = true;
+      ReadAllObjects();  // this owner's among them, when it has any
+      return std::vector<PropertySpec>{};
+    }
     auto statement = PrepareFor(catalog_,
                                 std::string("SELECT name, type, value, value_type, inherited "
                                             "FROM jet_properties WHERE ") +
@@ -76,6 +84,33 @@ const std::vector<PropertySpec>& PropertyStore::Read(const PropertyKey& key) {
     while (statement.Step()) properties.push_back(ReadProperty(statement));
     return properties;
   });
+}
+
+void PropertyStore::ReadAllObjects() {
+  auto statement = catalog_.db().Prepare(
+      "SELECT name, type, value, value_type, inherited, owner_id, owner_member FROM "
+      "jet_properties WHERE owner_kind = 0 ORDER BY owner_id, owner_member, position");
+  const std::uint64_t generation = catalog_.db().Generation();
+  std::map<DefinitionCache::OwnerKey, std::vector<PropertySpec>> by_owner;
+  while (statement.Step())
+    by_owner[{PropertyKey::kObject, statement.Int(5), com::UCase(statement.Text(6))}].push_back(
+        ReadProperty(statement));
+  for (auto& [owner, properties] : by_owner)
+    catalog_.definitions().properties.Put(owner, generation, std::move(properties));
+}
+
+void PropertyStore::ReadAllFields(const std::vector<std::int64_t>& field_ids) {
+  auto statement = catalog_.db().Prepare(
+      "SELECT name, type, value, value_type, inherited, owner_id FROM jet_properties "
+      "WHERE owner_kind = 1 AND owner_member = '' ORDER BY owner_id, position");
+  const std::uint64_t generation = catalog_.db().Generation();
+  std::map<std::int64_t, std::vector<PropertySpec>> by_field;
+  for (const std::int64_t id : field_ids) by_field[id];
+  while (statement.Step()) by_field[statement.Int(5)].push_back(ReadProperty(statement));
+  for (auto& [id, properties] : by_field)
+    catalog_.definitions().properties.Put({PropertyKey::kField, id, ""}, generation,
+                                          std::move(properties));
+  catalog_.definitions().reads.Slot(PropertyKey::kField, generation).whole = true;
 }
 
 void PropertyStore::ReadFieldsOf(std::int64_t table_id,

@@ -38,6 +38,9 @@ class PropertyStore {
   // Reads the properties of all the fields of a table at once, for the
   // reads of each field's properties that follow.
   void ReadFieldsOf(std::int64_t table_id, const std::vector<std::int64_t>& field_ids);
+  // Reads the properties of every field of the file at once; the fields
+  // without any are given none.
+  void ReadAllFields(const std::vector<std::int64_t>& field_ids);
   // Raises 3265 when there is none of that name.
   void Delete(const PropertyKey& key, const std::string& name);
   // Replaces the inherited properties; the object's own ones stay and win.
@@ -46,6 +49,9 @@ class PropertyStore {
  private:
   // The owner's properties as this connection last read them.
   const std::vector<PropertySpec>& Read(const PropertyKey& key);
+  // Reads the properties of every object of the file at once: listing and
+  // scanning a collection asks each of its objects for them.
+  void ReadAllObjects();
   void TouchOwner(const PropertyKey& key);
 
   Catalog& catalog_;

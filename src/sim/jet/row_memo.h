@@ -20,6 +20,13 @@ class RowMemo {
     return found->second;
   }
 
+  // The row of the key at this generation, to be changed in place; a new
+  // one when not known.
+  Row& Slot(const Key& key, std::uint64_t generation) {
+    Renew(generation);
+    return rows_[key];
+  }
+
   // Remembers a row read together with others, at the generation they were read.
   void Put(const Key& key, std::uint64_t generation, Row row) {
     Renew(generation);
