@@ -56,7 +56,15 @@ template <class F>
 std::string Map(std::string_view s, F f) {
   std::string out;
   out.reserve(s.size());
-  for (std::size_t i = 0; i < s.size();) AppendCodePoint(f(NextCodePoint(s, i)), out);
+  for (std::size_t i = 0; i < s.size();) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    if (b < 0x80) {  // ASCII maps to ASCII: one byte, no decoding
+      out += static_cast<char>(f(b));
+      ++i;
+    } else {
+      AppendCodePoint(f(NextCodePoint(s, i)), out);
+    }
+  }
   return out;
 }
 
