@@ -39,12 +39,18 @@ std::shared_ptr<dao::Documents> Container::GetDocuments() {
   CheckReadable(*catalog_, Name());
   auto catalog = catalog_;
   const std::int64_t id = id_;
-  return std::make_shared<ListCollection<dao::Documents, dao::Document>>([catalog, id] {
-    std::vector<std::shared_ptr<dao::Document>> documents;
-    for (const auto& row : ObjectStore(*catalog).Children(id))
-      documents.push_back(std::make_shared<Document>(catalog, row.id));
-    return documents;
-  });
+  return std::make_shared<ListCollection<dao::Documents, dao::Document>>(
+      [catalog, id] {
+        std::vector<std::shared_ptr<dao::Document>> documents;
+        for (const auto& row : ObjectStore(*catalog).Children(id))
+          documents.push_back(std::make_shared<Document>(catalog, row.id));
+        return documents;
+      },
+      [catalog, id](const std::string& name) -> std::shared_ptr<dao::Document> {
+        const auto row = ObjectStore(*catalog).Find(id, name);
+        if (!row) return nullptr;
+        return std::make_shared<Document>(catalog, row->id);
+      });
 }
 
 }  // namespace sim::jet

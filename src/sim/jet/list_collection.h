@@ -1,7 +1,8 @@
 #pragma once
 // A DAO collection over a list of objects read from the database when first
 // used and again after Refresh, as DAO's collections are. By position from 0,
-// or by name without regard to case; 3265 when there is no such item.
+// or by name without regard to case; 3265 when there is no such item. A
+// collection that can find one item by name does so until the list is read.
 
 #include <cstdint>
 #include <functional>
@@ -19,8 +20,11 @@ template <class Interface, class T>
 class ListCollection : public Interface {
  public:
   using Loader = std::function<std::vector<std::shared_ptr<T>>()>;
+  // One item by name, or none, read without reading the whole list.
+  using Finder = std::function<std::shared_ptr<T>(const std::string& name)>;
 
-  explicit ListCollection(Loader load) : load_(std::move(load)) {}
+  explicit ListCollection(Loader load, Finder find = nullptr)
+      : load_(std::move(load)), find_(std::move(find)) {}
 
   std::int32_t Count() override { return static_cast<std::int32_t>(Items().size()); }
 
@@ -34,6 +38,11 @@ class ListCollection : public Interface {
   // Names are found through an index of the names read at loading; an item
   // renamed since is found by a walk, which renews the index.
   std::shared_ptr<T> Item(const std::string& name) override {
+    if (!loaded_ && find_) {
+      auto found = find_(name);
+      if (!found) RaiseDao(kDaoItemNotFound);
+      return found;
+    }
     const auto& items = Items();
     auto indexed = index_.find(com::UCase(name));
     if (indexed != index_.end() && com::EqualsNoCase(items[indexed->second]->Name(), name))
@@ -64,6 +73,7 @@ class ListCollection : public Interface {
   }
 
   Loader load_;
+  Finder find_;
   std::vector<std::shared_ptr<T>> items_;
   std::unordered_map<std::string, std::size_t> index_;  // upper-cased name -> position
   bool loaded_ = false;
