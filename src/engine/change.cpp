@@ -1,6 +1,7 @@
 #include "engine/change.h"
 
-#include <algorithm>
+#include <map>
+#include <set>
 
 #include "com/error.h"
 #include "com/text.h"
@@ -10,32 +11,29 @@ namespace {
 
 bool CanWrite(const Hit& hit) { return hit.object_writable && hit.writable; }
 
-bool SameObject(const Hit& a, const Hit& b) {
-  return a.database == b.database && a.collection == b.collection &&
-         com::EqualsNoCase(a.object, b.object);
+// An element of an object (the object itself when `steps` is empty), in
+// capitals: Access names ignore letter case.
+std::string ElementKey(const Hit& hit, const std::vector<host::PathStep>& steps) {
+  return com::UCase(hit.database + ":" + hit.collection + "/" + hit.object + "/" +
+                    host::PathText(steps, ""));
 }
 
-bool SameSteps(const std::vector<host::PathStep>& a, const std::vector<host::PathStep>& b) {
-  return com::EqualsNoCase(host::PathText(a, ""), host::PathText(b, ""));
-}
-
-// The Name hit that renamed the object (no steps) or the element at `steps`
-// in this run: written itself, or read-only and following its element's
-// written text (a procedure's heading).
-const Hit* Renamed(const std::vector<Hit>& hits, const Hit& of,
-                   const std::vector<host::PathStep>& steps) {
+// The new names a run gave to objects and elements, by ElementKey: a Name
+// written itself, or read-only and following its element's written text (a
+// procedure's heading).
+std::map<std::string, std::string> NewNames(const std::vector<Hit>& hits) {
+  std::set<std::string> text_written;
+  for (const Hit& hit : hits)
+    if (hit.status == HitStatus::Replaced && hit.property != "Name")
+      text_written.insert(ElementKey(hit, hit.steps));
+  std::map<std::string, std::string> names;
   for (const Hit& name : hits) {
-    if (name.property != "Name" || name.new_value == name.value || !SameObject(name, of) ||
-        !SameSteps(name.steps, steps))
-      continue;
-    if (name.status == HitStatus::Replaced) return &name;
-    const bool follows_text = std::any_of(hits.begin(), hits.end(), [&](const Hit& text) {
-      return text.status == HitStatus::Replaced && text.property != "Name" &&
-             SameObject(text, of) && SameSteps(text.steps, steps);
-    });
-    if (follows_text) return &name;
+    if (name.property != "Name" || name.new_value == name.value) continue;
+    const std::string key = ElementKey(name, name.steps);
+    if (name.status == HitStatus::Replaced || text_written.contains(key))
+      names.emplace(key, name.new_value);
   }
-  return nullptr;
+  return names;
 }
 
 }  // namespace
@@ -53,15 +51,18 @@ std::vector<Change> PlannedChanges(const std::vector<Hit>& hits) {
 }
 
 std::vector<Change> TakeBackChanges(const std::vector<Hit>& hits) {
+  const std::map<std::string, std::string> new_names = NewNames(hits);
   std::vector<Change> changes;
   for (const Hit& hit : hits) {
     if (hit.status != HitStatus::Replaced || hit.new_value == hit.value) continue;
     Change change{hit.collection, hit.object, hit.steps, hit.property, hit.new_value, hit.value};
-    if (const Hit* name = Renamed(hits, hit, {})) change.object = name->new_value;
-    for (std::size_t depth = 1; depth <= change.steps.size(); ++depth) {
-      const std::vector<host::PathStep> element(hit.steps.begin(), hit.steps.begin() + depth);
-      if (const Hit* name = Renamed(hits, hit, element))
-        change.steps[depth - 1].index = com::Variant(name->new_value);
+    if (auto name = new_names.find(ElementKey(hit, {})); name != new_names.end())
+      change.object = name->second;
+    std::vector<host::PathStep> element;
+    for (std::size_t depth = 0; depth < hit.steps.size(); ++depth) {
+      element.push_back(hit.steps[depth]);
+      if (auto name = new_names.find(ElementKey(hit, element)); name != new_names.end())
+        change.steps[depth].index = com::Variant(name->second);
     }
     changes.push_back(change);
   }
