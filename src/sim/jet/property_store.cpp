@@ -99,10 +99,8 @@ void PropertyStore::ReadAllObjects() {
     catalog_.definitions().properties.Put(owner, generation, std::move(properties));
 }
 
-void PropertyStore::ReadAllFields(const std::vector<std::int64_t>& field_ids) {
-  auto statement = catalog_.db().Prepare(
-      "SELECT name, type, value, value_type, inherited, owner_id FROM jet_properties "
-      "WHERE owner_kind = 1 AND owner_member = '' ORDER BY owner_id, position");
+void PropertyStore::CacheFieldProperties(SqliteStatement& statement,
+                                         const std::vector<std::int64_t>& field_ids) {
   const std::uint64_t generation = catalog_.db().Generation();
   std::map<std::int64_t, std::vector<PropertySpec>> by_field;
   for (const std::int64_t id : field_ids) by_field[id];
@@ -110,7 +108,14 @@ void PropertyStore::ReadAllFields(const std::vector<std::int64_t>& field_ids) {
   for (auto& [id, properties] : by_field)
     catalog_.definitions().properties.Put({PropertyKey::kField, id, ""}, generation,
                                           std::move(properties));
-  catalog_.definitions().reads.Slot(PropertyKey::kField, generation).whole = true;
+}
+
+void PropertyStore::ReadAllFields(const std::vector<std::int64_t>& field_ids) {
+  auto statement = catalog_.db().Prepare(
+      "SELECT name, type, value, value_type, inherited, owner_id FROM jet_properties "
+      "WHERE owner_kind = 1 AND owner_member = '' ORDER BY owner_id, position");
+  CacheFieldProperties(statement, field_ids);
+  catalog_.definitions().reads.Slot(PropertyKey::kField, catalog_.db().Generation()).whole = true;
 }
 
 void PropertyStore::ReadFieldsOf(std::int64_t table_id,
@@ -122,13 +127,7 @@ void PropertyStore::ReadFieldsOf(std::int64_t table_id,
       "jet_fields f CROSS JOIN jet_properties p ON p.owner_kind = 1 AND p.owner_id = f.id AND "
       "p.owner_member = '' WHERE f.table_id = ?1 ORDER BY p.owner_id, p.position");
   statement.Bind(1, table_id);
-  const std::uint64_t generation = catalog_.db().Generation();
-  std::map<std::int64_t, std::vector<PropertySpec>> by_field;
-  for (const std::int64_t id : field_ids) by_field[id];
-  while (statement.Step()) by_field[statement.Int(5)].push_back(ReadProperty(statement));
-  for (auto& [id, properties] : by_field)
-    catalog_.definitions().properties.Put({PropertyKey::kField, id, ""}, generation,
-                                          std::move(properties));
+  CacheFieldProperties(statement, field_ids);
 }
 
 std::vector<PropertySpec> PropertyStore::List(const PropertyKey& key) { return Read(key); }
