@@ -44,17 +44,8 @@ std::string VbErrorText(std::int32_t number) {
 
 void RaiseVb(std::int32_t number) { Raise(number, VbErrorText(number)); }
 
-std::optional<Error> Capture(const std::function<void()>& work) {
-  try {
-    work();
-  } catch (const Error& e) {
-    return e;
-  } catch (const std::exception& e) {
-    return Error(51, VbErrorText(51) + ": " + e.what());
-  }
-  return std::nullopt;
+Error InternalError(const std::exception& e) {
+  return Error(51, VbErrorText(51) + ": " + e.what());
 }
-
-void IgnoreErrors(const std::function<void()>& work) { (void)Capture(work); }
 
 }  // namespace com

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace com {
 
@@ -41,14 +42,31 @@ class Error : public std::exception {
 // (5, 6, 9, 13, 52, 53, 70, 76, 91, 429, 438, ...).
 [[noreturn]] void RaiseVb(std::int32_t number);
 std::string VbErrorText(std::int32_t number);
+// VB's error 51 "Internal error" for an exception that is not a numbered error.
+Error InternalError(const std::exception& e);
 
 // "On Error Resume Next" around one statement: runs the work and returns the
 // error it raised, or nothing. Any other exception is turned into VB's
 // error 51 "Internal error" so that no failure escapes unnumbered.
-std::optional<Error> Capture(const std::function<void()>& work);
+// A template, so that the work is called directly: scanning calls this for
+// every property it reads.
+template <class F>
+std::optional<Error> Capture(F&& work) {
+  try {
+    work();
+  } catch (const Error& e) {
+    return e;
+  } catch (const std::exception& e) {
+    return InternalError(e);
+  }
+  return std::nullopt;
+}
 
 // Runs the work and discards any numbered error it raised.
-void IgnoreErrors(const std::function<void()>& work);
+template <class F>
+void IgnoreErrors(F&& work) {
+  (void)Capture(std::forward<F>(work));
+}
 
 // Runs the work and returns its value, or the fallback when it raised.
 template <class T, class F>

@@ -73,18 +73,38 @@ std::string Map(std::string_view s, F f) {
 std::string UCase(std::string_view s) { return Map(s, Upper); }
 std::string LCase(std::string_view s) { return Map(s, Lower); }
 
-bool EqualsNoCase(std::string_view a, std::string_view b) {
+int CompareNoCase(std::string_view a, std::string_view b) {
   std::size_t i = 0, j = 0;
   while (i < a.size() && j < b.size()) {
     const auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[j]);
+    char32_t upper_x, upper_y;
     if (x < 0x80 && y < 0x80) {  // ASCII on both sides: one byte each, no decoding
-      if (x != y && Upper(x) != Upper(y)) return false;
+      upper_x = Upper(x), upper_y = Upper(y);
       ++i, ++j;
-    } else if (Upper(NextCodePoint(a, i)) != Upper(NextCodePoint(b, j))) {
-      return false;
+    } else {
+      upper_x = Upper(NextCodePoint(a, i)), upper_y = Upper(NextCodePoint(b, j));
     }
+    if (upper_x != upper_y) return upper_x < upper_y ? -1 : 1;
   }
-  return i == a.size() && j == b.size();
+  return static_cast<int>(i < a.size()) - static_cast<int>(j < b.size());
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b) { return CompareNoCase(a, b) == 0; }
+
+std::size_t NoCaseHash::operator()(std::string_view s) const {
+  std::size_t hash = 14695981039346656037ull;  // FNV-1a over the upper-cased code points
+  for (std::size_t i = 0; i < s.size();) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    char32_t upper;
+    if (b < 0x80) {
+      upper = Upper(b);
+      ++i;
+    } else {
+      upper = Upper(NextCodePoint(s, i));
+    }
+    hash = (hash ^ upper) * 1099511628211ull;
+  }
+  return hash;
 }
 
 bool StartsWithNoCase(std::string_view s, std::string_view prefix) {

@@ -3,6 +3,7 @@
 // means VB's text comparison: ASCII letters and the accented Latin letters of
 // the Western code page compare equal in upper and lower case.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,18 @@ namespace com {
 std::string UCase(std::string_view s);
 std::string LCase(std::string_view s);
 bool EqualsNoCase(std::string_view a, std::string_view b);
+// Orders as UCase(a).compare(UCase(b)) would, without building either.
+int CompareNoCase(std::string_view a, std::string_view b);
+// Hashing and equality without regard to case, for unordered containers of
+// names that are looked up by any string.
+struct NoCaseHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view s) const;
+};
+struct NoCaseEqual {
+  using is_transparent = void;
+  bool operator()(std::string_view a, std::string_view b) const { return EqualsNoCase(a, b); }
+};
 bool StartsWithNoCase(std::string_view s, std::string_view prefix);
 bool ContainsNoCase(std::string_view haystack, std::string_view needle);
 std::string Trim(std::string_view s);

@@ -50,6 +50,9 @@ void Scanner::Scan(const std::string& session, const std::string& collection,
 
 void Scanner::Walk(ScanSink& sink, const std::string& collection, const std::string& object_name,
                    bool walk_subcollections, com::Dispatch& object, std::vector<PathStep>& steps) {
+  // One report for the whole object: only its property and value change from
+  // one property to the next, in buffers that are reused.
+  ScanText text{collection, object_name, steps, {}, {}, true, false};
   for (const com::Member& member : object.Members().Members()) {
     if (member.kind != com::MemberKind::Property || !member.CanGet()) continue;
     com::Variant value;
@@ -67,12 +70,17 @@ void Scanner::Walk(ScanSink& sink, const std::string& collection, const std::str
     if (value.IsObject()) {
       if (walk_subcollections && value.AsObject() && IsCollection(*value.AsObject()))
         WalkCollection(sink, collection, object_name, *value.AsObject(), steps, member.name);
-    } else if (value.IsString()) {
-      sink.OnText({collection, object_name, steps, member.name, value.AsString(), true,
-                   member.CanLet()});
     } else {
-      sink.OnText({collection, object_name, steps, member.name,
-                   value.IsNull() ? "Null" : com::CStr(value), false, member.CanLet()});
+      text.property = member.name;
+      text.text = value.IsString();
+      if (text.text)
+        text.value = value.AsString();
+      else if (value.IsNull())
+        text.value = "Null";
+      else
+        text.value = com::CStr(value);
+      text.writable = member.CanLet();
+      sink.OnText(text);
     }
   }
 }

@@ -18,3 +18,24 @@ TEST(Text, SplitJoinAndCharacters) {
   EXPECT_EQ(com::CharacterCount("éa"), 2u);
   EXPECT_EQ(com::Trim("  a b "), "a b");
 }
+
+// The file's name indexes are ordered by this comparison: it must agree in
+// sign with comparing the upper-cased texts, for every kind of byte.
+TEST(Text, CompareNoCaseOrdersAsTheUpperCasedTexts) {
+  const std::vector<std::string> texts = {
+      "", "a", "A", "ab", "aB", "b", "Z", "_", "é", "É", "e", "ÿ", "Ÿ", "z", "Œ", "œ",
+      "ß", "straße", "STRASSE", "\x80", "\xC3", "x\xFFy", "a\xE2\x82\xAC", "€", "\xF0\x9F\x98\x80"};
+  auto sign = [](int v) { return (v > 0) - (v < 0); };
+  for (const auto& a : texts)
+    for (const auto& b : texts)
+      EXPECT_EQ(sign(com::CompareNoCase(a, b)), sign(com::UCase(a).compare(com::UCase(b))))
+          << "'" << a << "' vs '" << b << "'";
+}
+
+TEST(Text, NamesDifferingOnlyInCaseHashAlike) {
+  const com::NoCaseHash hash;
+  EXPECT_EQ(hash("Müller_id"), hash("MÜLLER_ID"));
+  EXPECT_EQ(hash("œuvre"), hash("ŒUVRE"));
+  EXPECT_NE(hash("Muller"), hash("Müller"));
+  EXPECT_TRUE(com::NoCaseEqual()("ÿ", "Ÿ"));
+}

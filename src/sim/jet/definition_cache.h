@@ -4,12 +4,16 @@
 // application reads each of them many times; the file is read again only
 // after it has changed.
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <tuple>
+#include <unordered_map>
 #include <vector>
 
+#include "com/text.h"
 #include "sim/jet/database_builder.h"
 #include "sim/jet/field_store.h"
 #include "sim/jet/object_store.h"
@@ -22,12 +26,19 @@ namespace sim::jet {
 struct DefinitionCache {
   // A property owner: its kind, id and member (see PropertyKey).
   using OwnerKey = std::tuple<std::int16_t, std::int64_t, std::string>;
+  struct OwnerKeyHash {
+    std::size_t operator()(const OwnerKey& key) const {
+      const auto& [kind, id, member] = key;
+      return std::hash<std::int64_t>()(id * 8 + kind) ^ std::hash<std::string>()(member);
+    }
+  };
 
   RowMemo<std::int64_t, ObjectRow> objects;
   RowMemo<std::int64_t, TableRow> tables;
   RowMemo<std::int64_t, FieldRow> fields;
   RowMemo<std::int64_t, QueryRow> queries;
-  RowMemo<OwnerKey, std::vector<PropertySpec>> properties;
+  RowMemo<std::int64_t, std::int16_t> query_types;  // worked out from the SQL
+  RowMemo<OwnerKey, std::vector<PropertySpec>, OwnerKeyHash> properties;
   // The ids of each table's fields in their order, once all are read at once.
   RowMemo<std::int64_t, std::vector<std::int64_t>> table_fields;
   // How the rows of a kind were read since the file last changed. A scan of
@@ -44,6 +55,13 @@ struct DefinitionCache {
   static constexpr int kReadAloneAtMost = 8;
   static constexpr std::int16_t kFieldRows = -1;
   RowMemo<std::int16_t, Reads> reads;
+  // The ids of a container's objects by name, once a few of
+  // them were found by name since the file last changed (see Reads).
+  struct ChildNames {
+    Reads reads;
+    std::unordered_map<std::string, std::int64_t, com::NoCaseHash, com::NoCaseEqual> ids;
+  };
+  RowMemo<std::int64_t, ChildNames> child_names;
   // The permissions an account (upper-cased) holds, by object id.
   RowMemo<std::string, std::map<std::int64_t, std::int32_t>> permissions;
 };

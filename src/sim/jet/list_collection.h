@@ -44,11 +44,11 @@ class ListCollection : public Interface {
       return found;
     }
     const auto& items = Items();
-    auto indexed = index_.find(com::UCase(name));
+    auto indexed = index_.find(name);
     if (indexed != index_.end() && com::EqualsNoCase(items[indexed->second]->Name(), name))
       return items[indexed->second];
     Reindex();
-    indexed = index_.find(com::UCase(name));
+    indexed = index_.find(name);
     if (indexed == index_.end()) RaiseDao(kDaoItemNotFound);
     return items[indexed->second];
   }
@@ -69,13 +69,13 @@ class ListCollection : public Interface {
   void Reindex() {
     index_.clear();
     for (std::size_t i = 0; i < items_.size(); ++i)
-      index_.emplace(com::UCase(items_[i]->Name()), i);
+      index_.emplace(items_[i]->Name(), i);
   }
 
   Loader load_;
   Finder find_;
   std::vector<std::shared_ptr<T>> items_;
-  std::unordered_map<std::string, std::size_t> index_;  // upper-cased name -> position
+  std::unordered_map<std::string, std::size_t, com::NoCaseHash, com::NoCaseEqual> index_;
   bool loaded_ = false;
 };
 

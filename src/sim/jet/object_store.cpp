@@ -33,6 +33,18 @@ ObjectRow ObjectStore::Get(std::int64_t id) {
 }
 
 std::optional<ObjectRow> ObjectStore::Find(std::int64_t parent_id, const std::string& name) {
+  const std::uint64_t generation = catalog_.db().Generation();
+  auto& children = catalog_.definitions().child_names.Slot(parent_id, generation);
+  if (!children.reads.whole && !children.reads.ReadAlone()) {
+    for (const ObjectRow& row : Children(parent_id))
+      children.ids.emplace(row.name, row.id);
+    children.reads.whole = true;
+  }
+  if (children.reads.whole) {
+    const auto found = children.ids.find(name);
+    if (found == children.ids.end()) return std::nullopt;
+    return Get(found->second);
+  }
   auto statement =
       catalog_.db().Prepare(kObjectColumns, "WHERE parent_id = ?1 AND name = ?2");
   statement.BindAll(parent_id, name);

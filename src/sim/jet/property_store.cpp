@@ -132,10 +132,10 @@ void PropertyStore::ReadFieldsOf(std::int64_t table_id,
 
 std::vector<PropertySpec> PropertyStore::List(const PropertyKey& key) { return Read(key); }
 
-std::optional<PropertySpec> PropertyStore::Find(const PropertyKey& key, const std::string& name) {
+const PropertySpec* PropertyStore::Find(const PropertyKey& key, const std::string& name) {
   for (const PropertySpec& property : Read(key))
-    if (com::EqualsNoCase(property.name, name)) return property;
-  return std::nullopt;
+    if (com::EqualsNoCase(property.name, name)) return &property;
+  return nullptr;
 }
 
 void PropertyStore::Add(const PropertyKey& key, const PropertySpec& property) {
@@ -152,15 +152,16 @@ void PropertyStore::Put(const PropertyKey& key, const PropertySpec& property) {
 
 void PropertyStore::SetValue(const PropertyKey& key, const std::string& name,
                              const com::Variant& value) {
-  const auto property = Find(key, name);
-  if (!property) RaiseDao(kDaoPropertyNotFound);
+  const PropertySpec* found = Find(key, name);
+  if (!found) RaiseDao(kDaoPropertyNotFound);
+  const std::int16_t type = found->type;
   auto statement = PrepareFor(catalog_,
                               std::string("UPDATE jet_properties SET value = ?5, value_type = "
                                           "?6, inherited = 0 WHERE ") +
                                   kOwner + " AND name = ?4",
                               key);
   statement.Bind(4, name);
-  statement.BindTyped(5, 6, ToDaoType(property->type, value));
+  statement.BindTyped(5, 6, ToDaoType(type, value));
   statement.Run();
   TouchOwner(key);
 }

@@ -27,7 +27,9 @@ class PropertyStore {
 
   // In the order they were appended.
   std::vector<PropertySpec> List(const PropertyKey& key);
-  std::optional<PropertySpec> Find(const PropertyKey& key, const std::string& name);
+  // The property as this connection last read it, until the next write; none
+  // when the owner has none of that name.
+  const PropertySpec* Find(const PropertyKey& key, const std::string& name);
   // Appends a new one; 3367 when the name is taken.
   void Add(const PropertyKey& key, const PropertySpec& property);
   // Adds the property, or replaces the one of that name.

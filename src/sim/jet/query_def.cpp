@@ -40,15 +40,7 @@ void QueryDef::SetSQL(const std::string& sql) {
   Change([&](QueryRow& row) { row.sql = sql; });
 }
 
-std::int16_t QueryDef::Type() {
-  const QueryRow row = Row();
-  const auto& known = known_type_;
-  if (!known || known->sql != row.sql || known->connect != row.connect ||
-      known->returns_records != row.returns_records)
-    known_type_ = KnownType{row.sql, row.connect, row.returns_records,
-                            QueryText(row.sql).Type(row.connect, row.returns_records)};
-  return known_type_->type;
-}
+std::int16_t QueryDef::Type() { return QueryStore(*catalog_).Type(id_); }
 
 void QueryDef::SetConnect(const std::string& value) {
   Change([&](QueryRow& row) { row.connect = value; });

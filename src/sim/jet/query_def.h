@@ -48,20 +48,13 @@ class QueryDef : public dao::QueryDef,
   std::optional<PropertyKey> StoredKey() override;
 
  private:
-  QueryRow Row() { return QueryStore(*catalog_).Get(id_); }
+  const QueryRow& Row() { return QueryStore(*catalog_).Get(id_); }
   void Change(const std::function<void(QueryRow&)>& change);
   std::vector<BuiltInSpec> CommonBuiltIns();
   std::vector<BuiltInSpec> TypeBuiltIns(std::int16_t type);
 
   std::shared_ptr<Catalog> catalog_;
   std::int64_t id_;
-  // The type last worked out, and the text it was worked out from.
-  struct KnownType {
-    std::string sql, connect;
-    bool returns_records = true;
-    std::int16_t type = 0;
-  };
-  std::optional<KnownType> known_type_;
 };
 
 }  // namespace sim::jet

@@ -67,7 +67,14 @@ std::optional<QueryRow> QueryStore::Find(const std::string& name) {
   return Get(statement.Int(0));
 }
 
-QueryRow QueryStore::Get(std::int64_t id) {
+std::int16_t QueryStore::Type(std::int64_t id) {
+  return catalog_.definitions().query_types.Get(id, catalog_.db().Generation(), [&] {
+    const QueryRow& row = Get(id);
+    return QueryText(row.sql).Type(row.connect, row.returns_records);
+  });
+}
+
+const QueryRow& QueryStore::Get(std::int64_t id) {
   return catalog_.definitions().queries.Get(id, catalog_.db().Generation(), [&] {
     auto statement = catalog_.db().Prepare(kQueryColumns, "WHERE o.id = ?1");
     statement.Bind(1, id);

@@ -32,8 +32,11 @@ class QueryStore {
 
   std::vector<QueryRow> All();
   std::optional<QueryRow> Find(const std::string& name);
-  // Raises 3420 when the query no longer exists.
-  QueryRow Get(std::int64_t id);
+  // Raises 3420 when the query no longer exists. The row stays as read
+  // until the next write through this connection.
+  const QueryRow& Get(std::int64_t id);
+  // The query's type, as its SQL, connection string and ReturnsRecords give it.
+  std::int16_t Type(std::int64_t id);
   // 3012 when the name is taken by a table or a query. Properties named as
   // one of the query's own settings set it.
   std::int64_t Insert(const QuerySpec& spec, const std::string& owner);

@@ -3,12 +3,15 @@
 // stays the same: the first read after any write reads the file again.
 
 #include <cstdint>
-#include <map>
+#include <functional>
+#include <unordered_map>
 #include <utility>
 
 namespace sim::jet {
 
-template <class Key, class Row>
+// Rows stay where they are while others are added, so a row handed out stays
+// valid until the generation changes.
+template <class Key, class Row, class Hash = std::hash<Key>>
 class RowMemo {
  public:
   // The row of the key, read by `load` when not known at this generation.
@@ -40,7 +43,7 @@ class RowMemo {
     generation_ = generation;
   }
 
-  std::map<Key, Row> rows_;
+  std::unordered_map<Key, Row, Hash> rows_;
   std::uint64_t generation_ = 0;
 };
 

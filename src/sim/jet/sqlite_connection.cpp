@@ -14,9 +14,8 @@ namespace sim::jet {
 namespace {
 
 int CompareWithoutCase(void*, int left_size, const void* left, int right_size, const void* right) {
-  const std::string a = com::UCase(std::string_view(static_cast<const char*>(left), left_size));
-  const std::string b = com::UCase(std::string_view(static_cast<const char*>(right), right_size));
-  return a.compare(b);
+  return com::CompareNoCase(std::string_view(static_cast<const char*>(left), left_size),
+                           std::string_view(static_cast<const char*>(right), right_size));
 }
 
 int OpenFlags(SqliteConnection::Mode mode) {

@@ -11,8 +11,8 @@ StoredProperty::StoredProperty(std::string name, std::int16_t type, com::Variant
 StoredProperty::StoredProperty(std::shared_ptr<Catalog> catalog, PropertyKey key, std::string name)
     : name_(std::move(name)), catalog_(std::move(catalog)), key_(std::move(key)) {}
 
-PropertySpec StoredProperty::Stored() {
-  const auto found = PropertyStore(*catalog_).Find(key_, name_);
+const PropertySpec& StoredProperty::Stored() {
+  const PropertySpec* found = PropertyStore(*catalog_).Find(key_, name_);
   if (!found) RaiseDao(kDaoObjectInvalid);
   return *found;
 }

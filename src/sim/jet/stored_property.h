@@ -30,7 +30,7 @@ class StoredProperty : public dao::Property {
   void Attach(std::shared_ptr<Catalog> catalog, PropertyKey key);
 
  private:
-  PropertySpec Stored();
+  const PropertySpec& Stored();
 
   std::string name_;
   std::int16_t type_ = 0;
