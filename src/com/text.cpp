@@ -89,7 +89,7 @@ int CompareNoCase(std::string_view a, std::string_view b) {
   return static_cast<int>(i < a.size()) - static_cast<int>(j < b.size());
 }
 
-bool EqualsNoCase(std::string_view a, std::string_view b) { return CompareNoCase(a, b) == 0; }
+bool EqualsNoCase(std::string_view a, std::string_view b) { return a == b || CompareNoCase(a, b) == 0; }
 
 std::size_t NoCaseHash::operator()(std::string_view s) const {
   std::size_t hash = 14695981039346656037ull;  // FNV-1a over the upper-cased code points

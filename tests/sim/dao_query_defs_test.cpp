@@ -190,6 +190,22 @@ TEST_F(DaoQueryDefs, EachTypeHasTheBuiltInPropertiesAccessGivesIt) {
   EXPECT_EQ(Query("Probe")->ODBCTimeout(), 30);
 }
 
+// A property keeps its query alive, as a COM object keeps its parent: it can
+// be read and written after the query and its collection are released.
+TEST_F(DaoQueryDefs, ABuiltInPropertyOutlivesItsQuery) {
+  std::shared_ptr<dao::Property> sql, locks;
+  {
+    auto properties = Query("Probe")->GetProperties();
+    sql = properties->Item("SQL");
+    locks = properties->Item("RecordLocks");
+  }
+  EXPECT_EQ(com::CStr(sql->Value()), "SELECT 1;");
+  sql->SetValue(com::Variant("SELECT 2;"));
+  locks->SetValue(com::Variant(2));
+  EXPECT_EQ(Query("Probe")->SQL(), "SELECT 2;");
+  EXPECT_EQ(com::CLng(Query("Probe")->GetProperties()->Item("RecordLocks")->Value()), 2);
+}
+
 TEST_F(DaoQueryDefs, PropertiesOfQueryFieldsAreKeptWithTheQuery) {
   auto field = Query()->GetFields()->Item("Who");
   field->GetProperties()->Append(

@@ -7,7 +7,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <string>
 #include <tuple>
 #include <unordered_map>
@@ -46,7 +45,7 @@ struct DefinitionCache {
   // properties: after a few read one at a time, the rest are read at once.
   // A write starts again, so that changing one object reads no more than
   // what that object needs. By owner kind (see PropertyKey); the fields
-  // under kFieldRows.
+  // under kFieldRows, the permissions under kPermissionRows.
   struct Reads {
     int alone = 0;       // owners or tables read one at a time
     bool whole = false;  // every one of them read at once
@@ -54,6 +53,7 @@ struct DefinitionCache {
   };
   static constexpr int kReadAloneAtMost = 8;
   static constexpr std::int16_t kFieldRows = -1;
+  static constexpr std::int16_t kPermissionRows = -2;
   RowMemo<std::int16_t, Reads> reads;
   // The ids of a container's objects by name, once a few of
   // them were found by name since the file last changed (see Reads).
@@ -62,8 +62,11 @@ struct DefinitionCache {
     std::unordered_map<std::string, std::int64_t, com::NoCaseHash, com::NoCaseEqual> ids;
   };
   RowMemo<std::int64_t, ChildNames> child_names;
-  // The permissions an account (upper-cased) holds, by object id.
-  RowMemo<std::string, std::map<std::int64_t, std::int32_t>> permissions;
+  // The permissions each account holds, by object id; all read at once
+  // (under kPermissionRows).
+  RowMemo<std::string, std::unordered_map<std::int64_t, std::int32_t>, com::NoCaseHash,
+          com::NoCaseEqual>
+      permissions;
 };
 
 }  // namespace sim::jet

@@ -38,7 +38,7 @@ class Document : public dao::Document,
   std::optional<PropertyKey> StoredKey() override;
 
  private:
-  ObjectRow Row() { return ObjectStore(*catalog_).Get(id_); }
+  const ObjectRow& Row() { return ObjectStore(*catalog_).Get(id_); }
 
   std::shared_ptr<Catalog> catalog_;
   std::int64_t id_;

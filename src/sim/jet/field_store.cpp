@@ -1,6 +1,8 @@
 #include "sim/jet/field_store.h"
 
-#include <map>
+#include <algorithm>
+#include <tuple>
+#include <unordered_map>
 
 #include "platform/dao.h"
 #include "sim/jet/dao_errors.h"
@@ -42,9 +44,17 @@ std::string DefaultText(const com::Variant& value) {
 }  // namespace
 
 std::vector<FieldRow> FieldStore::OfTable(std::int64_t table_id) {
+  const auto& ids = IdsOf(table_id);
+  std::vector<FieldRow> rows;
+  rows.reserve(ids.size());
+  for (const std::int64_t id : ids) rows.push_back(Get(id));
+  return rows;
+}
+
+const std::vector<std::int64_t>& FieldStore::IdsOf(std::int64_t table_id) {
   DefinitionCache& cache = catalog_.definitions();
   const std::uint64_t generation = catalog_.db().Generation();
-  const auto& ids = cache.table_fields.Get(table_id, generation, [&] {
+  return cache.table_fields.Get(table_id, generation, [&] {
     auto& reads = cache.reads.Slot(DefinitionCache::kFieldRows, generation);
     if (reads.whole) return std::vector<std::int64_t>{};
     if (reads.ReadAlone()) return ReadOfTable(table_id);
@@ -52,20 +62,23 @@ std::vector<FieldRow> FieldStore::OfTable(std::int64_t table_id) {
     ReadAll();  // this table's among them, when it has any
     return std::vector<std::int64_t>{};
   });
-  std::vector<FieldRow> rows;
-  rows.reserve(ids.size());
-  for (const std::int64_t id : ids) rows.push_back(Get(id));
-  return rows;
 }
 
 void FieldStore::ReadAll() {
-  auto statement = catalog_.db().Prepare(kFieldColumns, "ORDER BY table_id, position");
+  // Read in the file's own order and put in order here: SQLite would walk the
+  // name index and look each row up.
+  auto statement = catalog_.db().Prepare(kFieldColumns, "");
+  std::vector<FieldRow> rows;
+  while (statement.Step()) rows.push_back(ReadRow(statement));
+  std::sort(rows.begin(), rows.end(), [](const FieldRow& a, const FieldRow& b) {
+    return std::tie(a.table_id, a.position) < std::tie(b.table_id, b.position);
+  });
   DefinitionCache& cache = catalog_.definitions();
   const std::uint64_t generation = catalog_.db().Generation();
-  std::map<std::int64_t, std::vector<std::int64_t>> by_table;
+  std::unordered_map<std::int64_t, std::vector<std::int64_t>> by_table;
   std::vector<std::int64_t> ids;
-  while (statement.Step()) {
-    FieldRow row = ReadRow(statement);
+  ids.reserve(rows.size());
+  for (FieldRow& row : rows) {
     by_table[row.table_id].push_back(row.id);
     ids.push_back(row.id);
     cache.fields.Put(row.id, generation, std::move(row));
@@ -90,7 +103,7 @@ std::vector<std::int64_t> FieldStore::ReadOfTable(std::int64_t table_id) {
   return ids;
 }
 
-FieldRow FieldStore::Get(std::int64_t id) {
+const FieldRow& FieldStore::Get(std::int64_t id) {
   return catalog_.definitions().fields.Get(id, catalog_.db().Generation(), [&] {
     auto statement = catalog_.db().Prepare(kFieldColumns, "WHERE id = ?1");
     statement.Bind(1, id);

@@ -24,8 +24,11 @@ class FieldStore {
   // After a few tables asked for since the file last changed, every table's
   // fields are read at once (see DefinitionCache::reads).
   std::vector<FieldRow> OfTable(std::int64_t table_id);
-  // Raises 3420 when the field no longer exists.
-  FieldRow Get(std::int64_t id);
+  // The ids of the table's fields in their order, until the next write.
+  const std::vector<std::int64_t>& IdsOf(std::int64_t table_id);
+  // Raises 3420 when the field no longer exists. The row stays as read until
+  // the next write through this connection.
+  const FieldRow& Get(std::int64_t id);
   std::optional<FieldRow> Find(std::int64_t table_id, const std::string& name);
   // Appends the field and its properties; 3191 when the name is taken.
   std::int64_t Insert(std::int64_t table_id, const FieldSpec& spec);

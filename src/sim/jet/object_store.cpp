@@ -1,5 +1,7 @@
 #include "sim/jet/object_store.h"
 
+#include <unordered_map>
+
 #include "com/text.h"
 #include "sim/jet/dao_errors.h"
 #include "sim/jet/definition_cache.h"
@@ -23,7 +25,7 @@ ObjectRow ReadObject(const SqliteStatement& row) {
 
 }  // namespace
 
-ObjectRow ObjectStore::Get(std::int64_t id) {
+const ObjectRow& ObjectStore::Get(std::int64_t id) {
   return catalog_.definitions().objects.Get(id, catalog_.db().Generation(), [&] {
     auto statement = catalog_.db().Prepare(kObjectColumns, "WHERE id = ?1");
     statement.Bind(1, id);
@@ -125,16 +127,18 @@ void ObjectStore::Delete(std::int64_t id) {
 }
 
 std::int32_t ObjectStore::Permissions(std::int64_t id, const std::string& account) {
-  const auto& granted = catalog_.definitions().permissions.Get(
-      com::UCase(account), catalog_.db().Generation(), [&] {
-        auto statement = catalog_.db().Prepare(
-            "SELECT object_id, permissions FROM jet_permissions WHERE account = ?1");
-        statement.Bind(1, account);
-        std::map<std::int64_t, std::int32_t> permissions;
-        while (statement.Step())
-          permissions.emplace(statement.Int(0), static_cast<std::int32_t>(statement.Int(1)));
-        return permissions;
-      });
+  DefinitionCache& cache = catalog_.definitions();
+  const std::uint64_t generation = catalog_.db().Generation();
+  auto& reads = cache.reads.Slot(DefinitionCache::kPermissionRows, generation);
+  if (!reads.whole) {  // every account's at once: a listing asks for the user's and its groups'
+    auto statement =
+        catalog_.db().Prepare("SELECT account, object_id, permissions FROM jet_permissions");
+    while (statement.Step())
+      cache.permissions.Slot(statement.Text(0), generation)[statement.Int(1)] =
+          static_cast<std::int32_t>(statement.Int(2));
+    reads.whole = true;
+  }
+  const auto& granted = cache.permissions.Slot(account, generation);
   const auto found = granted.find(id);
   return found == granted.end() ? 0 : found->second;
 }

@@ -30,8 +30,9 @@ class ObjectStore {
 
   explicit ObjectStore(Catalog& catalog) : catalog_(catalog) {}
 
-  // Raises 3420 when the object no longer exists.
-  ObjectRow Get(std::int64_t id);
+  // Raises 3420 when the object no longer exists. The row stays as read until
+  // the next write through this connection.
+  const ObjectRow& Get(std::int64_t id);
   std::optional<ObjectRow> Find(std::int64_t parent_id, const std::string& name);
   // In the order of their names, as Jet lists them.
   std::vector<ObjectRow> Children(std::int64_t parent_id);

@@ -13,7 +13,7 @@ namespace sim::jet {
 
 std::vector<std::shared_ptr<dao::Property>> Properties::All() {
   std::vector<std::shared_ptr<dao::Property>> all;
-  for (auto& spec : BuiltIns()) all.push_back(std::make_shared<BuiltInProperty>(spec));
+  for (auto& spec : BuiltIns()) all.push_back(std::make_shared<BuiltInProperty>(spec, host_));
   if (const auto key = host_->StoredKey())
     for (const auto& stored : PropertyStore(*catalog_).List(*key))
       all.push_back(std::make_shared<StoredProperty>(catalog_, *key, stored.name));
@@ -64,7 +64,7 @@ std::shared_ptr<dao::Property> Properties::Item(const std::string& name) {
 }
 
 std::shared_ptr<dao::Property> Properties::Find(const std::string& name) {
-  if (auto spec = BuiltIn(name)) return std::make_shared<BuiltInProperty>(std::move(*spec));
+  if (auto spec = BuiltIn(name)) return std::make_shared<BuiltInProperty>(std::move(*spec), host_);
   const auto key = host_->StoredKey();
   if (!key) return nullptr;
   const auto stored = PropertyStore(*catalog_).Find(*key, name);

@@ -75,48 +75,48 @@ std::shared_ptr<dao::Property> QueryDef::CreateProperty(const std::string& name,
   return std::make_shared<StoredProperty>(name, type, value);
 }
 
+// The getters and setters hold the query by address: the Properties
+// collection and each property it hands out keep the query alive.
 std::vector<BuiltInSpec> QueryDef::BuiltIns() {
-  auto specs = CommonBuiltIns();
-  const auto typed = TypeBuiltIns(Type());
-  specs.insert(specs.end(), typed.begin(), typed.end());
+  std::vector<BuiltInSpec> specs;
+  specs.reserve(kMostBuiltIns);
+  AddCommonBuiltIns(specs);
+  AddTypeBuiltIns(Type(), specs);
   return specs;
 }
 
 std::vector<BuiltInSpec> QueryDef::EveryBuiltIn() {
-  auto specs = CommonBuiltIns();
-  for (const std::int16_t type : {dao::dbQSQLPassThrough, dao::dbQDelete, dao::dbQSelect}) {
-    const auto typed = TypeBuiltIns(type);
-    specs.insert(specs.end(), typed.begin(), typed.end());
-  }
+  std::vector<BuiltInSpec> specs;
+  AddCommonBuiltIns(specs);
+  for (const std::int16_t type : {dao::dbQSQLPassThrough, dao::dbQDelete, dao::dbQSelect})
+    AddTypeBuiltIns(type, specs);
   return specs;
 }
 
-std::vector<BuiltInSpec> QueryDef::CommonBuiltIns() {
-  auto self = shared_from_this();
-  std::vector<BuiltInSpec> specs = {
-      {"Name", dao::dbText, [self] { return com::Variant(self->Name()); },
-       [self](const com::Variant& v) { self->SetName(com::CStr(v)); }},
-      {"DateCreated", dao::dbDate, [self] { return com::Variant(self->Row().object.created); },
-       nullptr},
-      {"LastUpdated", dao::dbDate, [self] { return com::Variant(self->Row().object.updated); },
-       nullptr},
-      {"Type", dao::dbInteger, [self] { return com::Variant(self->Type()); }, nullptr},
-      {"SQL", dao::dbMemo, [self] { return com::Variant(self->SQL()); },
-       [self](const com::Variant& v) { self->SetSQL(com::CStr(v)); }},
-      {"Updatable", dao::dbBoolean, [self] { return com::Variant(!self->catalog_->read_only()); },
-       nullptr},
-      {"Connect", dao::dbMemo, [self] { return com::Variant(self->Connect()); },
-       [self](const com::Variant& v) { self->SetConnect(com::CStr(v)); }},
-      {"ODBCTimeout", dao::dbInteger, [self] { return com::Variant(self->ODBCTimeout()); },
-       [self](const com::Variant& v) { self->SetODBCTimeout(com::CInt(v)); }},
-      {"MaxRecords", dao::dbLong, [self] { return com::Variant(self->MaxRecords()); },
-       [self](const com::Variant& v) { self->SetMaxRecords(com::CLng(v)); }},
-  };
-  return specs;
+void QueryDef::AddCommonBuiltIns(std::vector<BuiltInSpec>& specs) {
+  QueryDef* self = this;
+  specs.push_back({"Name", dao::dbText, [self] { return com::Variant(self->Name()); },
+                   [self](const com::Variant& v) { self->SetName(com::CStr(v)); }});
+  specs.push_back({"DateCreated", dao::dbDate,
+                   [self] { return com::Variant(self->Row().object.created); }, nullptr});
+  specs.push_back({"LastUpdated", dao::dbDate,
+                   [self] { return com::Variant(self->Row().object.updated); }, nullptr});
+  specs.push_back({"Type", dao::dbInteger, [self] { return com::Variant(self->Type()); }, nullptr});
+  specs.push_back({"SQL", dao::dbMemo, [self] { return com::Variant(self->SQL()); },
+                   [self](const com::Variant& v) { self->SetSQL(com::CStr(v)); }});
+  specs.push_back({"Updatable", dao::dbBoolean,
+                   [self] { return com::Variant(!self->catalog_->read_only()); }, nullptr});
+  specs.push_back({"Connect", dao::dbMemo, [self] { return com::Variant(self->Connect()); },
+                   [self](const com::Variant& v) { self->SetConnect(com::CStr(v)); }});
+  specs.push_back({"ODBCTimeout", dao::dbInteger,
+                   [self] { return com::Variant(self->ODBCTimeout()); },
+                   [self](const com::Variant& v) { self->SetODBCTimeout(com::CInt(v)); }});
+  specs.push_back({"MaxRecords", dao::dbLong, [self] { return com::Variant(self->MaxRecords()); },
+                   [self](const com::Variant& v) { self->SetMaxRecords(com::CLng(v)); }});
 }
 
-std::vector<BuiltInSpec> QueryDef::TypeBuiltIns(std::int16_t type) {
-  auto self = shared_from_this();
+void QueryDef::AddTypeBuiltIns(std::int16_t type, std::vector<BuiltInSpec>& specs) {
+  QueryDef* self = this;
   auto flag = [self](const char* name, bool QueryRow::*member) {
     return BuiltInSpec{name, dao::dbBoolean,
                        [self, member] { return com::Variant(self->Row().*member); },
@@ -124,7 +124,6 @@ std::vector<BuiltInSpec> QueryDef::TypeBuiltIns(std::int16_t type) {
                          self->Change([&](QueryRow& row) { row.*member = com::CBool(v); });
                        }};
   };
-  std::vector<BuiltInSpec> specs;
   if (IsPassThrough(type)) {
     specs.push_back(flag("ReturnsRecords", &QueryRow::returns_records));
     specs.push_back(flag("LogMessages", &QueryRow::log_messages));
@@ -136,7 +135,6 @@ std::vector<BuiltInSpec> QueryDef::TypeBuiltIns(std::int16_t type) {
                      [self](const com::Variant& v) {
                        self->Change([&](QueryRow& row) { row.record_locks = com::CByte(v); });
                      }});
-  return specs;
 }
 
 std::optional<PropertyKey> QueryDef::StoredKey() {

@@ -50,8 +50,9 @@ class QueryDef : public dao::QueryDef,
  private:
   const QueryRow& Row() { return QueryStore(*catalog_).Get(id_); }
   void Change(const std::function<void(QueryRow&)>& change);
-  std::vector<BuiltInSpec> CommonBuiltIns();
-  std::vector<BuiltInSpec> TypeBuiltIns(std::int16_t type);
+  static constexpr std::size_t kMostBuiltIns = 12;
+  void AddCommonBuiltIns(std::vector<BuiltInSpec>& specs);
+  void AddTypeBuiltIns(std::int16_t type, std::vector<BuiltInSpec>& specs);
 
   std::shared_ptr<Catalog> catalog_;
   std::int64_t id_;

@@ -11,7 +11,7 @@ namespace sim::jet {
 
 // Rows stay where they are while others are added, so a row handed out stays
 // valid until the generation changes.
-template <class Key, class Row, class Hash = std::hash<Key>>
+template <class Key, class Row, class Hash = std::hash<Key>, class Equal = std::equal_to<Key>>
 class RowMemo {
  public:
   // The row of the key, read by `load` when not known at this generation.
@@ -43,7 +43,7 @@ class RowMemo {
     generation_ = generation;
   }
 
-  std::unordered_map<Key, Row, Hash> rows_;
+  std::unordered_map<Key, Row, Hash, Equal> rows_;
   std::uint64_t generation_ = 0;
 };
 

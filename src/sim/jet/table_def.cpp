@@ -20,7 +20,7 @@ TableDef::TableDef(std::shared_ptr<Catalog> catalog, std::string name)
 TableDef::TableDef(std::shared_ptr<Catalog> catalog, std::int64_t id)
     : catalog_(std::move(catalog)), id_(id) {}
 
-TableRow TableDef::Row() { return TableStore(*catalog_).Get(*id_); }
+const TableRow& TableDef::Row() { return TableStore(*catalog_).Get(*id_); }
 
 void TableDef::Change(const std::function<void(TableRow&)>& change) {
   catalog_->Write([&] {
@@ -117,8 +117,8 @@ std::shared_ptr<dao::Fields> TableDef::GetFields() {
   return std::make_shared<ListCollection<dao::Fields, dao::Field>>([catalog, id] {
     std::vector<std::shared_ptr<dao::Field>> fields;
     if (id)
-      for (const auto& field : FieldStore(*catalog).OfTable(*id))
-        fields.push_back(std::make_shared<TableField>(catalog, field.id));
+      for (const std::int64_t field_id : FieldStore(*catalog).IdsOf(*id))
+        fields.push_back(std::make_shared<TableField>(catalog, field_id));
     return fields;
   });
 }

@@ -55,7 +55,7 @@ class TableDef : public dao::TableDef,
   void Attach(std::shared_ptr<Catalog> catalog, std::int64_t id);
 
  private:
-  TableRow Row();
+  const TableRow& Row();
   // Writes a change of the appended table's row in one transaction.
   void Change(const std::function<void(TableRow&)>& change);
   // A change of the validation, which belongs to the source of a link (3027).

@@ -5,7 +5,7 @@
 
 namespace sim::jet {
 
-FieldRow TableField::Row() { return FieldStore(*catalog_).Get(id_); }
+const FieldRow& TableField::Row() { return FieldStore(*catalog_).Get(id_); }
 
 void TableField::Change(const std::function<void(FieldSpec&)>& change) {
   catalog_->Write([&] {

@@ -37,7 +37,7 @@ class TableField : public FieldBase {
   std::optional<PropertyKey> StoredKey() override;
 
  private:
-  FieldRow Row();
+  const FieldRow& Row();
   void Change(const std::function<void(FieldSpec&)>& change);
 
   std::int64_t id_;

@@ -46,7 +46,7 @@ std::optional<TableRow> TableStore::Find(const std::string& name) {
   return Get(statement.Int(0));
 }
 
-TableRow TableStore::Get(std::int64_t id) {
+const TableRow& TableStore::Get(std::int64_t id) {
   return catalog_.definitions().tables.Get(id, catalog_.db().Generation(), [&] {
     auto statement = catalog_.db().Prepare(kTableColumns, "WHERE o.id = ?1");
     statement.Bind(1, id);

@@ -32,8 +32,9 @@ class TableStore {
 
   std::vector<TableRow> All();
   std::optional<TableRow> Find(const std::string& name);
-  // Raises 3420 when the table no longer exists.
-  TableRow Get(std::int64_t id);
+  // Raises 3420 when the table no longer exists. The row stays as read until
+  // the next write through this connection.
+  const TableRow& Get(std::int64_t id);
 
   // A new table with its fields, indexes and properties as the TableSpec gives
   // them (the link bits of its attributes follow its connection string);
