@@ -42,8 +42,8 @@ std::shared_ptr<dao::Documents> Container::GetDocuments() {
   return std::make_shared<ListCollection<dao::Documents, dao::Document>>(
       [catalog, id] {
         std::vector<std::shared_ptr<dao::Document>> documents;
-        for (const auto& row : ObjectStore(*catalog).Children(id))
-          documents.push_back(std::make_shared<Document>(catalog, row.id));
+        for (const std::int64_t child : ObjectStore(*catalog).Children(id))
+          documents.push_back(std::make_shared<Document>(catalog, child));
         return documents;
       },
       [catalog, id](const std::string& name) -> std::shared_ptr<dao::Document> {

@@ -68,8 +68,8 @@ std::shared_ptr<dao::Containers> Database::GetContainers() {
   auto catalog = catalog_;
   containers_ = std::make_shared<ListCollection<dao::Containers, dao::Container>>([catalog] {
     std::vector<std::shared_ptr<dao::Container>> containers;
-    for (const auto& row : ObjectStore(*catalog).Children(0))
-      containers.push_back(std::make_shared<Container>(catalog, row.id));
+    for (const std::int64_t id : ObjectStore(*catalog).Children(0))
+      containers.push_back(std::make_shared<Container>(catalog, id));
     return containers;
   });
   return containers_;

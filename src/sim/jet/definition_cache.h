@@ -55,6 +55,8 @@ struct DefinitionCache {
   static constexpr std::int16_t kFieldRows = -1;
   static constexpr std::int16_t kPermissionRows = -2;
   RowMemo<std::int16_t, Reads> reads;
+  // The ids of a container's objects in the order of their names.
+  RowMemo<std::int64_t, std::vector<std::int64_t>> children;
   // The ids of a container's objects by name, once a few of
   // them were found by name since the file last changed (see Reads).
   struct ChildNames {

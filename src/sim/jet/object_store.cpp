@@ -38,8 +38,7 @@ std::optional<ObjectRow> ObjectStore::Find(std::int64_t parent_id, const std::st
   const std::uint64_t generation = catalog_.db().Generation();
   auto& children = catalog_.definitions().child_names.Slot(parent_id, generation);
   if (!children.reads.whole && !children.reads.ReadAlone()) {
-    for (const ObjectRow& row : Children(parent_id))
-      children.ids.emplace(row.name, row.id);
+    for (const std::int64_t id : Children(parent_id)) children.ids.emplace(Get(id).name, id);
     children.reads.whole = true;
   }
   if (children.reads.whole) {
@@ -54,17 +53,20 @@ std::optional<ObjectRow> ObjectStore::Find(std::int64_t parent_id, const std::st
   return ReadObject(statement);
 }
 
-std::vector<ObjectRow> ObjectStore::Children(std::int64_t parent_id) {
-  auto statement =
-      catalog_.db().Prepare(kObjectColumns, "WHERE parent_id = ?1 ORDER BY name, id");
-  statement.Bind(1, parent_id);
+const std::vector<std::int64_t>& ObjectStore::Children(std::int64_t parent_id) {
   const std::uint64_t generation = catalog_.db().Generation();
-  std::vector<ObjectRow> rows;
-  while (statement.Step()) {
-    rows.push_back(ReadObject(statement));
-    catalog_.definitions().objects.Put(rows.back().id, generation, rows.back());
-  }
-  return rows;
+  return catalog_.definitions().children.Get(parent_id, generation, [&] {
+    auto statement =
+        catalog_.db().Prepare(kObjectColumns, "WHERE parent_id = ?1 ORDER BY name, id");
+    statement.Bind(1, parent_id);
+    std::vector<std::int64_t> ids;
+    while (statement.Step()) {
+      ObjectRow row = ReadObject(statement);
+      ids.push_back(row.id);
+      catalog_.definitions().objects.Put(row.id, generation, std::move(row));
+    }
+    return ids;
+  });
 }
 
 std::int64_t ObjectStore::Container(const std::string& name) {

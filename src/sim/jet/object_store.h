@@ -34,8 +34,9 @@ class ObjectStore {
   // the next write through this connection.
   const ObjectRow& Get(std::int64_t id);
   std::optional<ObjectRow> Find(std::int64_t parent_id, const std::string& name);
-  // In the order of their names, as Jet lists them.
-  std::vector<ObjectRow> Children(std::int64_t parent_id);
+  // The ids of the container's objects in the order of their names, as Jet
+  // lists them; their rows are read with them. Kept until the next write.
+  const std::vector<std::int64_t>& Children(std::int64_t parent_id);
   // The id of a container; 3265 when there is none of that name.
   std::int64_t Container(const std::string& name);
 

@@ -2,7 +2,10 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <map>
+#include <tuple>
+#include <unordered_map>
 
 #include "com/text.h"
 #include "sim/jet/dao_errors.h"
@@ -101,19 +104,31 @@ void PropertyStore::ReadAllObjects() {
 
 void PropertyStore::CacheFieldProperties(SqliteStatement& statement,
                                          const std::vector<std::int64_t>& field_ids) {
+  struct Row {
+    std::int64_t field_id, position;
+    PropertySpec property;
+  };
+  std::vector<Row> rows;
+  while (statement.Step())
+    rows.push_back({statement.Int(5), statement.Int(6), ReadProperty(statement)});
+  std::sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
+    return std::tie(a.field_id, a.position) < std::tie(b.field_id, b.position);
+  });
   const std::uint64_t generation = catalog_.db().Generation();
-  std::map<std::int64_t, std::vector<PropertySpec>> by_field;
+  std::unordered_map<std::int64_t, std::vector<PropertySpec>> by_field;
   for (const std::int64_t id : field_ids) by_field[id];
-  while (statement.Step()) by_field[statement.Int(5)].push_back(ReadProperty(statement));
+  for (Row& row : rows) by_field[row.field_id].push_back(std::move(row.property));
   for (auto& [id, properties] : by_field)
     catalog_.definitions().properties.Put({PropertyKey::kField, id, ""}, generation,
                                           std::move(properties));
 }
 
 void PropertyStore::ReadAllFields(const std::vector<std::int64_t>& field_ids) {
+  // A walk of the whole table, put in order here: through the key, SQLite
+  // would look every row up and sort each field's properties apart.
   auto statement = catalog_.db().Prepare(
-      "SELECT name, type, value, value_type, inherited, owner_id FROM jet_properties "
-      "WHERE owner_kind = 1 AND owner_member = '' ORDER BY owner_id, position");
+      "SELECT name, type, value, value_type, inherited, owner_id, position FROM jet_properties "
+      "NOT INDEXED WHERE owner_kind = 1 AND owner_member = ''");
   CacheFieldProperties(statement, field_ids);
   catalog_.definitions().reads.Slot(PropertyKey::kField, catalog_.db().Generation()).whole = true;
 }
@@ -123,9 +138,9 @@ void PropertyStore::ReadFieldsOf(std::int64_t table_id,
   // The fields first (CROSS JOIN keeps that order), each then found in the
   // properties' key, instead of a walk through every property of the file.
   auto statement = catalog_.db().Prepare(
-      "SELECT p.name, p.type, p.value, p.value_type, p.inherited, p.owner_id FROM "
+      "SELECT p.name, p.type, p.value, p.value_type, p.inherited, p.owner_id, p.position FROM "
       "jet_fields f CROSS JOIN jet_properties p ON p.owner_kind = 1 AND p.owner_id = f.id AND "
-      "p.owner_member = '' WHERE f.table_id = ?1 ORDER BY p.owner_id, p.position");
+      "p.owner_member = '' WHERE f.table_id = ?1");
   statement.Bind(1, table_id);
   CacheFieldProperties(statement, field_ids);
 }

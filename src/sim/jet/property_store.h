@@ -49,8 +49,9 @@ class PropertyStore {
   void ReplaceInherited(const PropertyKey& key, const std::vector<PropertySpec>& properties);
 
  private:
-  // Keeps the properties the statement reads (owner id in its sixth column)
-  // for each of the fields, none for a field that has none.
+  // Keeps the properties the statement reads (owner id and position in its
+  // sixth and seventh columns) for each of the fields, in their order; none
+  // for a field that has none.
   void CacheFieldProperties(SqliteStatement& statement,
                             const std::vector<std::int64_t>& field_ids);
   // The owner's properties as this connection last read them.

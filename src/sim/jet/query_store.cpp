@@ -1,5 +1,7 @@
 #include "sim/jet/query_store.h"
 
+#include <unordered_map>
+
 #include "com/text.h"
 #include "sim/jet/dao_errors.h"
 #include "sim/jet/definition_cache.h"
@@ -11,9 +13,8 @@ namespace sim::jet {
 namespace {
 
 constexpr const char* kQueryColumns =
-    "SELECT o.id, q.sql, q.connect, q.max_records, q.odbc_timeout, q.returns_records, "
-    "q.log_messages, q.fail_on_error, q.record_locks FROM jet_queries q JOIN jet_objects o ON "
-    "o.id = q.object_id ";
+    "SELECT q.object_id, q.sql, q.connect, q.max_records, q.odbc_timeout, q.returns_records, "
+    "q.log_messages, q.fail_on_error, q.record_locks FROM jet_queries q ";
 
 // A property of the QuerySpec that is one of the settings kept in the row.
 bool ApplySetting(QueryRow& row, const PropertySpec& property) {
@@ -47,21 +48,32 @@ QueryRow QueryStore::Read(const SqliteStatement& row) {
                   static_cast<std::uint8_t>(row.Int(8))};
 }
 
+// The queries are read in the file's order and listed in the order of the
+// container's objects, which is that of their names.
 std::vector<QueryRow> QueryStore::All() {
   ObjectStore objects(catalog_);
-  objects.Children(objects.Container("Tables"));  // reads every query's object row at once
-  auto statement = catalog_.db().Prepare(kQueryColumns, "ORDER BY o.name, o.id");
+  const auto& children = objects.Children(objects.Container("Tables"));
+  auto statement = catalog_.db().Prepare(kQueryColumns, "");
+  std::unordered_map<std::int64_t, QueryRow> by_id;
+  while (statement.Step()) {
+    QueryRow row = Read(statement);
+    by_id.emplace(row.object.id, std::move(row));
+  }
   const std::uint64_t generation = catalog_.db().Generation();
   std::vector<QueryRow> rows;
-  while (statement.Step()) {
-    rows.push_back(Read(statement));
-    catalog_.definitions().queries.Put(rows.back().object.id, generation, rows.back());
+  rows.reserve(by_id.size());
+  for (const std::int64_t id : children) {
+    const auto found = by_id.find(id);
+    if (found == by_id.end()) continue;
+    rows.push_back(found->second);
+    catalog_.definitions().queries.Put(id, generation, std::move(found->second));
   }
   return rows;
 }
 
 std::optional<QueryRow> QueryStore::Find(const std::string& name) {
-  auto statement = catalog_.db().Prepare(kQueryColumns, "WHERE o.name = ?1");
+  auto statement = catalog_.db().Prepare(
+      kQueryColumns, "JOIN jet_objects o ON o.id = q.object_id WHERE o.name = ?1");
   statement.Bind(1, name);
   if (!statement.Step()) return std::nullopt;
   return Get(statement.Int(0));
@@ -76,7 +88,7 @@ std::int16_t QueryStore::Type(std::int64_t id) {
 
 const QueryRow& QueryStore::Get(std::int64_t id) {
   return catalog_.definitions().queries.Get(id, catalog_.db().Generation(), [&] {
-    auto statement = catalog_.db().Prepare(kQueryColumns, "WHERE o.id = ?1");
+    auto statement = catalog_.db().Prepare(kQueryColumns, "WHERE q.object_id = ?1");
     statement.Bind(1, id);
     if (!statement.Step()) RaiseDao(kDaoObjectInvalid);
     return Read(statement);
