@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <string_view>
 
 #include "com/text.h"
 #include "driver/driver.h"
@@ -69,7 +70,8 @@ class MatchingSink : public host::ScanSink {
   explicit MatchingSink(const Matcher& matcher) : matcher_(matcher) {}
 
   void OnText(const host::ScanText& text) override {
-    if (text.property == "Name" || text.property == "StartLine") context.push_back(text);
+    using namespace std::string_view_literals;
+    if (text.property == "Name"sv || text.property == "StartLine"sv) context.push_back(text);
     if (!text.text) return;
     std::size_t count = 0;
     if (auto failed = com::Capture([&] { count = matcher_.Count(text.value); }))

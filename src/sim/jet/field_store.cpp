@@ -68,20 +68,26 @@ void FieldStore::ReadAll() {
   // Read in the file's own order and put in order here: SQLite would walk the
   // name index and look each row up.
   auto statement = catalog_.db().Prepare(kFieldColumns, "");
-  std::vector<FieldRow> rows;
-  while (statement.Step()) rows.push_back(ReadRow(statement));
-  std::sort(rows.begin(), rows.end(), [](const FieldRow& a, const FieldRow& b) {
-    return std::tie(a.table_id, a.position) < std::tie(b.table_id, b.position);
-  });
+  struct Place {
+    std::int64_t table_id, position, id;
+  };
+  std::vector<Place> places;
   DefinitionCache& cache = catalog_.definitions();
   const std::uint64_t generation = catalog_.db().Generation();
+  while (statement.Step()) {
+    FieldRow row = ReadRow(statement);
+    places.push_back({row.table_id, row.position, row.id});
+    cache.fields.Put(row.id, generation, std::move(row));
+  }
+  std::sort(places.begin(), places.end(), [](const Place& a, const Place& b) {
+    return std::tie(a.table_id, a.position) < std::tie(b.table_id, b.position);
+  });
   std::unordered_map<std::int64_t, std::vector<std::int64_t>> by_table;
   std::vector<std::int64_t> ids;
-  ids.reserve(rows.size());
-  for (FieldRow& row : rows) {
-    by_table[row.table_id].push_back(row.id);
-    ids.push_back(row.id);
-    cache.fields.Put(row.id, generation, std::move(row));
+  ids.reserve(places.size());
+  for (const Place& place : places) {
+    by_table[place.table_id].push_back(place.id);
+    ids.push_back(place.id);
   }
   for (auto& [table_id, field_ids] : by_table)
     cache.table_fields.Put(table_id, generation, std::move(field_ids));

@@ -31,15 +31,17 @@ const std::vector<BuiltInSpec>& Properties::BuiltIns() {
 }
 
 bool Properties::CanBeBuiltIn(const std::string& name) {
-  // Upper-cased, by the class of the host: a class's names are part of its
-  // definition, like its member table.
-  using Names = std::unordered_set<std::string, com::NoCaseHash, com::NoCaseEqual>;
-  static std::unordered_map<std::type_index, Names> names_by_class;
-  PropertyHost& host = *host_;
-  auto [names, added] = names_by_class.try_emplace(std::type_index(typeid(host)));
-  if (added)
-    for (const auto& spec : host.EveryBuiltIn()) names->second.insert(spec.name);
-  return names->second.contains(name);
+  // By the class of the host: a class's names are part of its definition,
+  // like its member table.
+  static std::unordered_map<std::type_index, BuiltInNames> names_by_class;
+  if (!built_in_names_) {
+    PropertyHost& host = *host_;
+    auto [names, added] = names_by_class.try_emplace(std::type_index(typeid(host)));
+    if (added)
+      for (const auto& spec : host.EveryBuiltIn()) names->second.insert(spec.name);
+    built_in_names_ = &names->second;
+  }
+  return built_in_names_->contains(name);
 }
 
 std::optional<BuiltInSpec> Properties::BuiltIn(const std::string& name) {

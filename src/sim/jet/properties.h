@@ -6,8 +6,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
+#include "com/text.h"
 #include "platform/dao.h"
 #include "sim/jet/catalog.h"
 #include "sim/jet/property_host.h"
@@ -41,6 +43,8 @@ class Properties : public dao::Properties {
 
   std::shared_ptr<Catalog> catalog_;
   std::shared_ptr<PropertyHost> host_;
+  using BuiltInNames = std::unordered_set<std::string, com::NoCaseHash, com::NoCaseEqual>;
+  const BuiltInNames* built_in_names_ = nullptr;  // those of the host's class
   std::optional<std::vector<BuiltInSpec>> built_ins_;
   std::uint64_t built_ins_generation_ = 0;
 };

@@ -68,7 +68,7 @@ const char* TouchStatement(PropertyKey::Kind kind) {
 
 const std::vector<PropertySpec>& PropertyStore::Read(const PropertyKey& key) {
   const DefinitionCache::OwnerKey owner{static_cast<std::int16_t>(key.kind), key.id,
-                                        com::UCase(key.member)};
+                                        key.member.empty() ? "" : com::UCase(key.member)};
   const std::uint64_t generation = catalog_.db().Generation();
   return catalog_.definitions().properties.Get(owner, generation, [&] {
     auto& reads = catalog_.definitions().reads.Slot(key.kind, generation);
