@@ -4,6 +4,7 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <utility>
 
 #include "cli/options.h"
 
@@ -48,9 +49,9 @@ void WriteChangeFile(const std::string& path, const ChangeFile& file) {
   for (const DatabaseChanges& d : file.databases) {
     json changes = json::array();
     for (const auto& c : d.changes) changes.push_back(ChangeJson(c));
-    databases.push_back({{"database", d.database}, {"changes", changes}});
+    databases.push_back({{"database", d.database}, {"changes", std::move(changes)}});
   }
-  const json whole = {{"quillnet", file.kind}, {"databases", databases}};
+  const json whole = {{"quillnet", file.kind}, {"databases", std::move(databases)}};
   const std::string passing = path + ".writing";
   {
     std::ofstream out(passing, std::ios::binary | std::ios::trunc);

@@ -39,11 +39,14 @@ class RowMemo {
  private:
   void Renew(std::uint64_t generation) {
     if (generation == generation_) return;
-    rows_.clear();
+    // A fresh table, not clear(): clearing keeps the buckets of the largest
+    // read and wipes all of them again after every write.
+    rows_ = Rows();
     generation_ = generation;
   }
 
-  std::unordered_map<Key, Row, Hash, Equal> rows_;
+  using Rows = std::unordered_map<Key, Row, Hash, Equal>;
+  Rows rows_;
   std::uint64_t generation_ = 0;
 };
 
