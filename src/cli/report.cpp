@@ -56,8 +56,16 @@ std::size_t SequenceLength(const std::string& text, std::size_t at) {
 
 std::string Printable(const std::string& text) {
   std::string out;
+  out.reserve(text.size());
   for (std::size_t at = 0; at < text.size();) {
     const auto c = static_cast<unsigned char>(text[at]);
+    if (c >= 0x20 && c < 0x7F) {  // a run of plain ASCII is copied as it is
+      std::size_t end = at + 1;
+      while (end < text.size() && text[end] >= 0x20 && text[end] < 0x7F) ++end;
+      out.append(text, at, end - at);
+      at = end;
+      continue;
+    }
     const std::size_t length = c < 0x80 ? 1 : SequenceLength(text, at);
     if (c < 0x20 || c == 0x7F) {
       out += ControlEscape(c);
