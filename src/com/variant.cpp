@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <utility>
 
 #include "com/date_time.h"
 #include "com/dispatch.h"
@@ -210,6 +211,11 @@ Variant CType(VarType type, const Variant& v) {
     case VarType::Object: return Variant(CObj(v));
     default: return v;
   }
+}
+
+Variant CType(VarType type, Variant&& v) {
+  if (v.Type() == type) return std::move(v);
+  return CType(type, std::as_const(v));
 }
 
 ObjectRef CObj(const Variant& v) {

@@ -106,6 +106,8 @@ ObjectRef CObj(const Variant& v);
 // The value converted to a declared type, as VB assigns a variant to a
 // variable of that type; Variant keeps it as it is.
 Variant CType(VarType type, const Variant& v);
+// The same, handing the value on without a copy when it has the type already.
+Variant CType(VarType type, Variant&& v);
 bool IsNumeric(const Variant& v);
 
 // VB's `=` for two variants (binary string comparison). Null compares unequal.

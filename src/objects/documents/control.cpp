@@ -23,7 +23,7 @@ Control& Self(com::Dispatch& object) { return static_cast<Control&>(object); }
 // A row of the table becomes a member that exists only on the control types
 // the row names.
 com::Member Applicable(const ControlProperty& row) {
-  std::vector<com::Member> one = MirrorMembers({row.spec});
+  std::vector<com::Member> one = MirrorMembers<Control>({row.spec});
   com::Member member = std::move(one.front());
   member.get = [row, get = member.get](com::Dispatch& object, std::span<const com::Variant> args) {
     if (!ControlHasProperty(row, Self(object).ControlType())) validation::RaiseUndefinedProperty();
@@ -47,7 +47,7 @@ std::string TemporaryName() {
 std::vector<com::Member> PropertyMembers() {
   std::vector<com::Member> members;
   for (const ControlProperty& row : ControlProperties()) members.push_back(Applicable(row));
-  for (com::Member& member : MirrorMembers({{"Tag", com::VarType::String}}))
+  for (com::Member& member : MirrorMembers<Control>({{"Tag", com::VarType::String}}))
     members.push_back(std::move(member));
   members.push_back(com::Member{"ControlType", com::VarType::Long, com::MemberKind::Property,
                                 [](com::Dispatch& object, std::span<const com::Variant>) {

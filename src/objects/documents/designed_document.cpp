@@ -16,6 +16,9 @@ void DesignedDocument::OnlyInProject(com::Member& member) {
     if (!dynamic_cast<DesignedDocument&>(object).InProject()) validation::RaiseUndefinedProperty();
     return get(object, args);
   };
+  member.defined = [](com::Dispatch& object) {
+    return dynamic_cast<DesignedDocument&>(object).InProject();
+  };
 }
 
 com::Dispatch& DesignedDocument::MirrorTarget() {

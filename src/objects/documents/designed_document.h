@@ -31,8 +31,8 @@ class DesignedDocument : public AccessDocument, public Mirrored {
   // 1 for an Access project, whose server properties only it has.
   bool InProject() const { return project_type_ == 1; }
   // Makes the property's get raise the undefined-property error outside an
-  // Access project: a form or report of a database has no server to filter
-  // on or resynchronise with.
+  // Access project, and says so to the scanner: a form or report of a
+  // database has no server to filter on or resynchronise with.
   static void OnlyInProject(com::Member& member);
 
  public:

@@ -60,7 +60,7 @@ Form::Form() : DesignedDocument(kForm, kFormDesign) {}
 
 const com::TypeInfo& Form::Members() const {
   static const com::TypeInfo info = [] {
-    std::vector<com::Member> properties = MirrorMembers(FormProperties());
+    std::vector<com::Member> properties = MirrorMembers<Form>(FormProperties());
     for (const char* name : {"InputParameters", "MaxRecButton", "MaxRecords", "ResyncCommand",
                              "ServerFilter", "ServerFilterByForm", "UniqueTable"})
       OnlyInProject(FindMember(properties, name));

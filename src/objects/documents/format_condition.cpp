@@ -8,7 +8,7 @@ using com::VarType;
 
 const com::TypeInfo& FormatCondition::Members() const {
   static const com::TypeInfo info = [] {
-    std::vector<com::Member> members = MirrorMembers({{"BackColor", VarType::Long},
+    std::vector<com::Member> members = MirrorMembers<FormatCondition>({{"BackColor", VarType::Long},
                                                       {"Enabled", VarType::Boolean},
                                                       {"Expression1", VarType::String},
                                                       {"Expression2", VarType::String},

@@ -18,7 +18,7 @@ const com::TypeInfo& GroupLevel::Members() const {
     com::TypeBuilder<GroupLevel> builder(kClass);
     builder.Get("Name", &GroupLevel::Name);
     std::vector<com::Member> properties =
-        MirrorMembers({{"ControlSource", VarType::String},
+        MirrorMembers<GroupLevel>({{"ControlSource", VarType::String},
                        {"GroupFooter", VarType::Boolean, false},
                        {"GroupHeader", VarType::Boolean, false},
                        {"GroupInterval", VarType::Long},

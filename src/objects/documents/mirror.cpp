@@ -8,33 +8,31 @@
 namespace objects {
 namespace {
 
-Mirrored& Source(com::Dispatch& object) { return dynamic_cast<Mirrored&>(object); }
-
-com::Member Mirror(const MirrorSpec& spec) {
+com::Member Mirror(const MirrorSpec& spec, MirrorSource source) {
   const std::string name = spec.name;
   const com::VarType type = spec.type;
   com::Member member{name, type, com::MemberKind::Property,
-                     [name, type](com::Dispatch& object, std::span<const com::Variant> args) {
+                     [name, type, source](com::Dispatch& object, std::span<const com::Variant> args) {
                        if (!args.empty()) com::RaiseVb(450);
-                       return com::CType(type, Source(object).MirrorTarget().Get(name));
+                       return com::CType(type, source(object).MirrorTarget().Get(name));
                      },
                      nullptr, nullptr};
   if (spec.writable)
-    member.let = [name, type](com::Dispatch& object, const com::Variant& value) {
-      Source(object).MirrorTarget().Let(name, com::CType(type, value));
+    member.let = [name, type, source](com::Dispatch& object, const com::Variant& value) {
+      source(object).MirrorTarget().Let(name, com::CType(type, value));
     };
   return member;
 }
 
 }  // namespace
 
-std::vector<com::Member> MirrorMembers(std::vector<MirrorSpec> specs) {
+std::vector<com::Member> MirrorMembers(std::vector<MirrorSpec> specs, MirrorSource source) {
   std::sort(specs.begin(), specs.end(), [](const MirrorSpec& a, const MirrorSpec& b) {
     return com::LCase(a.name) < com::LCase(b.name);
   });
   std::vector<com::Member> members;
   members.reserve(specs.size());
-  for (const MirrorSpec& spec : specs) members.push_back(Mirror(spec));
+  for (const MirrorSpec& spec : specs) members.push_back(Mirror(spec, source));
   return members;
 }
 

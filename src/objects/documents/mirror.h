@@ -36,9 +36,19 @@ struct MirrorSpec {
   bool writable = true;
 };
 
+// How a member reaches the Mirrored side of the object it is called on.
+using MirrorSource = Mirrored& (*)(com::Dispatch& object);
+
 // The members of the specs in alphabetical order of their names, letter
 // case ignored, as the driver's interfaces list them.
-std::vector<com::Member> MirrorMembers(std::vector<MirrorSpec> specs);
+std::vector<com::Member> MirrorMembers(std::vector<MirrorSpec> specs, MirrorSource source);
+
+// The same for the members of the class T.
+template <class T>
+std::vector<com::Member> MirrorMembers(std::vector<MirrorSpec> specs) {
+  return MirrorMembers(std::move(specs),
+                       [](com::Dispatch& object) -> Mirrored& { return static_cast<T&>(object); });
+}
 
 // The member of that name among them.
 com::Member& FindMember(std::vector<com::Member>& members, std::string_view name);

@@ -43,7 +43,7 @@ Report::Report() : DesignedDocument(kReport, kReportDesign) {}
 
 const com::TypeInfo& Report::Members() const {
   static const com::TypeInfo info = [] {
-    std::vector<com::Member> properties = MirrorMembers(ReportProperties());
+    std::vector<com::Member> properties = MirrorMembers<Report>(ReportProperties());
     for (const char* name : {"InputParameters", "ServerFilter"})
       OnlyInProject(FindMember(properties, name));
     ClearPictureOnNone(FindMember(properties, "Picture"));

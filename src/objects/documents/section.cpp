@@ -21,7 +21,7 @@ bool ReportOnly(const std::string& name) {
 }
 
 std::vector<com::Member> PropertyMembers() {
-  std::vector<com::Member> members = MirrorMembers({
+  std::vector<com::Member> members = MirrorMembers<Section>({
       {"BackColor", VarType::Long},     {"CanGrow", VarType::Boolean},
       {"CanShrink", VarType::Boolean},  {"DisplayWhen", VarType::Long},
       {"ForceNewPage", VarType::Long},  {"Height", VarType::Integer},

@@ -39,6 +39,15 @@ com::TypeInfo ControlTypeInfo(std::int32_t type) {
   return DesignTypeInfo(std::move(builder), ControlProperties(type));
 }
 
+const com::TypeInfo& TypeInfoOf(std::int32_t type) {
+  static const std::map<std::int32_t, com::TypeInfo> infos = [] {
+    std::map<std::int32_t, com::TypeInfo> all;
+    for (std::int32_t kind : ControlTypes()) all.emplace(kind, ControlTypeInfo(kind));
+    return all;
+  }();
+  return infos.at(type);
+}
+
 bool IsVbaNameCharacter(const std::string& character) {
   const auto c = static_cast<unsigned char>(character.front());
   return c >= 0x80 || std::isalnum(c) || c == '_';
@@ -52,18 +61,12 @@ DesignControl::DesignControl(std::weak_ptr<DocumentDesign> design, TextNode* blo
     : DesignElement(block, ControlProperties(control_type)),
       design_(std::move(design)),
       type_(control_type),
+      members_(TypeInfoOf(control_type)),
       parent_(std::move(parent)),
       section_(section),
       defaults_(defaults) {}
 
-const com::TypeInfo& DesignControl::Members() const {
-  static const std::map<std::int32_t, com::TypeInfo> infos = [] {
-    std::map<std::int32_t, com::TypeInfo> all;
-    for (std::int32_t type : ControlTypes()) all.emplace(type, ControlTypeInfo(type));
-    return all;
-  }();
-  return infos.at(type_);
-}
+const com::TypeInfo& DesignControl::Members() const { return members_; }
 
 std::shared_ptr<DocumentDesign> DesignControl::Design() const {
   return DocumentDesign::Require(design_);
@@ -80,9 +83,9 @@ void DesignControl::SetName(const std::string& name) {
   const auto design = Design();
   if (name.empty()) RaiseAccess(kInvalidName, name);
   design->RequireUniqueName(name, *this);
-  WriteString(Block(), "Name", name);
+  WriteString(EditBlock(), "Name", name);
   const std::string prefix = EventProcPrefixOf(name);
-  WriteString(Block(), "EventProcPrefix", prefix == name ? "" : prefix);
+  WriteString(EditBlock(), "EventProcPrefix", prefix == name ? "" : prefix);
 }
 
 std::uint8_t DesignControl::ControlType() {
@@ -135,10 +138,13 @@ std::string EventProcPrefixOf(std::string_view name) {
 com::ObjectRef DesignControl::FormatConditions() {
   Design();
   auto self = std::static_pointer_cast<DesignControl>(shared_from_this());
-  return std::make_shared<access::FormatConditions>(StoredName(), [self]() -> TextNode& {
-    self->Design();
-    return self->Block();
-  });
+  return std::make_shared<access::FormatConditions>(
+      StoredName(),
+      [self]() -> const TextNode& {
+        self->Design();
+        return self->Block();
+      },
+      [self]() -> TextNode& { return self->EditBlock(); });
 }
 
 }  // namespace sim::access

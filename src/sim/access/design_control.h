@@ -60,6 +60,7 @@ class DesignControl : public DesignElement {
  private:
   std::weak_ptr<DocumentDesign> design_;
   std::int32_t type_;
+  const com::TypeInfo& members_;
   std::weak_ptr<DesignControl> parent_;
   std::vector<std::weak_ptr<DesignControl>> children_;
   std::int32_t section_;

@@ -1,6 +1,9 @@
 #include "sim/access/design_element.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <utility>
 
 #include "sim/access/access_errors.h"
 #include "sim/access/document_design.h"
@@ -30,15 +33,37 @@ com::Variant Typed(DesignType type, const com::Variant& value) {
   return com::Variant(com::CLng(value));
 }
 
+// A whole number as SaveAsText writes most, read without VB's general
+// conversion when it fits the type; anything else goes through that.
+com::Variant NumberOf(DesignType type, const std::string& text) {
+  std::int64_t number = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+  if (error != std::errc() || end != text.data() + text.size())
+    return Typed(type, com::Variant(text));
+  switch (type) {
+    case DesignType::Byte:
+      if (std::in_range<std::uint8_t>(number)) return com::Variant(static_cast<std::uint8_t>(number));
+      break;
+    case DesignType::Integer:
+      if (std::in_range<std::int16_t>(number)) return com::Variant(static_cast<std::int16_t>(number));
+      break;
+    default:
+      if (std::in_range<std::int32_t>(number)) return com::Variant(static_cast<std::int32_t>(number));
+  }
+  return Typed(type, com::Variant(text));
+}
+
 // A line's value in the property's type. `= NotDefault` is the opposite of
 // Access's own default; a Yes/No property written as a number is True
 // unless 0.
 com::Variant FromLine(const DesignProperty& property, const TextNode& line) {
-  if (property.type == DesignType::Boolean) {
-    if (line.form == TextNode::Form::NotDefault) return com::Variant(!com::CBool(property.fallback));
-    return com::Variant(line.value != "0");
+  switch (property.type) {
+    case DesignType::Boolean:
+      if (line.form == TextNode::Form::NotDefault) return com::Variant(!com::CBool(property.fallback));
+      return com::Variant(line.value != "0");
+    case DesignType::String: return com::Variant(line.value);
+    default: return NumberOf(property.type, line.value);
   }
-  return Typed(property.type, com::Variant(line.value));
 }
 
 void RequireSetting(const DesignProperty& property, const com::Variant& value) {
@@ -119,14 +144,19 @@ void DesignElement::SetValue(const DesignProperty& property, const com::Variant&
   if (property.read_only) RaiseAccess(kReadOnlyProperty);
   const com::Variant typed = Typed(property.type, value);
   RequireSetting(property, typed);
-  if (property.type == DesignType::Boolean) return WriteBoolean(*block_, property, com::CBool(typed));
+  if (property.type == DesignType::Boolean) return WriteBoolean(EditBlock(), property, com::CBool(typed));
   // SaveAsText writes no empty string: a property set to one (a picture
   // cleared) has no line, as one at its default.
   const std::string text = com::CStr(typed);
   if (text.empty() || text == com::CStr(DefaultOf(property, design->IsReport())))
-    return RemoveLine(*block_, property.name);
+    return RemoveLine(EditBlock(), property.name);
   const auto form = property.type == DesignType::String ? TextNode::Form::String : TextNode::Form::Number;
-  PutLine(*block_, property.name, form, text);
+  PutLine(EditBlock(), property.name, form, text);
+}
+
+TextNode& DesignElement::EditBlock() {
+  Design()->MarkChanged();
+  return *block_;
 }
 
 com::Variant DesignElement::DefaultOf(const DesignProperty& property, bool report) const {

@@ -43,7 +43,9 @@ class DesignElement : public com::Dispatch {
   // The block of the form's default control of this kind, if it has one.
   virtual const TextNode* Defaults() const { return nullptr; }
 
-  TextNode& Block() const { return *block_; }
+  const TextNode& Block() const { return *block_; }
+  // The block, to be written: the document counts as changed from now on.
+  TextNode& EditBlock();
   void SetBlock(TextNode* block) { block_ = block; }
   const DesignProperties& Properties() const { return properties_; }
 

@@ -52,7 +52,7 @@ void DesignSection::SetName(const std::string& name) {
   const auto design = Design();
   if (name.empty()) RaiseAccess(kInvalidName, name);
   design->RequireUniqueName(name, *this);
-  WriteString(Block(), "Name", name);
+  WriteString(EditBlock(), "Name", name);
 }
 
 com::ObjectRef DesignSection::Controls() {

@@ -64,9 +64,10 @@ DocumentDesign::DocumentDesign(Token, std::weak_ptr<Application> application,
 }
 
 std::shared_ptr<DocumentDesign> DocumentDesign::Require(const std::weak_ptr<DocumentDesign>& design) {
-  const auto open = design.lock();
+  auto open = design.lock();
   if (!open) RaiseAccess(kObjectClosedOrMissing);
-  return open->Design();
+  open->RequireOpen();
+  return open;
 }
 
 const com::TypeInfo& DocumentDesign::Members() const {
@@ -92,10 +93,14 @@ const com::TypeInfo& DocumentDesign::Members() const {
 }
 
 std::shared_ptr<DocumentDesign> DocumentDesign::Design() const {
-  Application::Served(application_);
-  if (closed_) RaiseAccess(kObjectClosedOrMissing);
+  RequireOpen();
   return std::static_pointer_cast<DocumentDesign>(
       const_cast<DocumentDesign*>(this)->shared_from_this());
+}
+
+void DocumentDesign::RequireOpen() const {
+  Application::Served(application_);
+  if (closed_) RaiseAccess(kObjectClosedOrMissing);
 }
 
 std::string DocumentDesign::Name() {
@@ -158,6 +163,11 @@ void DocumentDesign::SetVisible(bool visible) {
   Application::Served(application_)->RequireDocuments("Visible").Show(object_type_, name_, visible);
 }
 
+void DocumentDesign::SetCode(std::optional<std::string> code) {
+  text_.SetCode(std::move(code));
+  MarkChanged();
+}
+
 bool DocumentDesign::IsReport() const { return object_type_ == msaccess::acReport; }
 
 void DocumentDesign::Close() {
@@ -191,7 +201,7 @@ std::vector<std::shared_ptr<DesignControl>> DocumentDesign::ControlsOfSection(
 // controls become sections and controls; the blocks beside them keep their
 // addresses when a property line is added to or taken from a block.
 void DocumentDesign::Build() {
-  TextNode* list = ListOf(Block());
+  TextNode* list = ListOf(*text_.Root());
   if (!list) return;
   for (auto& child : list->children) {
     if (IsTypedBlock(child) && ControlTypeOfBlock(child.name)) default_controls_[child.name] = &child;

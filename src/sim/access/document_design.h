@@ -75,7 +75,12 @@ class DocumentDesign : public DesignElement {
   bool IsReport() const;
   const std::string& DocumentName() const { return name_; }
   std::string Text() const { return text_.Render(); }
-  void SetCode(std::optional<std::string> code) { text_.SetCode(std::move(code)); }
+  const std::optional<std::string>& Code() const { return text_.Code(); }
+  void SetCode(std::optional<std::string> code);
+  // Whether anything was written to the design since it opened; until then
+  // it holds the text it was read from.
+  bool Changed() const { return changed_; }
+  void MarkChanged() { changed_ = true; }
   // The document's window closed: every member of it and of its elements
   // raises 2467 from now on.
   void Close();
@@ -85,6 +90,8 @@ class DocumentDesign : public DesignElement {
   std::vector<std::shared_ptr<DesignControl>> ControlsOfSection(std::int32_t number) const;
 
  private:
+  // 2467 once the window closed, 462 once Access quit.
+  void RequireOpen() const;
   void Build();
   void AddControls(TextNode& holder, const std::shared_ptr<DesignControl>& parent,
                    std::int32_t section);
@@ -94,6 +101,7 @@ class DocumentDesign : public DesignElement {
   std::string name_;
   DocumentText text_;
   bool closed_ = false;
+  bool changed_ = false;
   std::map<std::string, const TextNode*> default_controls_;
   std::vector<std::shared_ptr<DesignSection>> sections_;
   std::vector<std::shared_ptr<DesignControl>> controls_;

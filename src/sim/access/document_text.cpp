@@ -75,9 +75,8 @@ class Reader {
       if (level == 0 && line == kCodeBehind) return items;
       if (IsBlank(line)) {
         TextNode blank;
-        blank.source = {line};
+        blank.source.push_back(TakeLine());
         items.push_back(std::move(blank));
-        ++at_;
         continue;
       }
       const std::size_t indent = LeadingSpaces(line);
@@ -123,7 +122,7 @@ class Reader {
 
   TextNode Single(TextNode::Form form, const std::string& name, std::string value) {
     TextNode node = TextNode::Property(name, form, std::move(value));
-    node.source = {lines_[at_++]};
+    node.source.push_back(TakeLine());
     return node;
   }
 
@@ -131,7 +130,7 @@ class Reader {
     const std::size_t opened_at = at_;
     node.source.push_back(lines_[at_++]);
     node.children = Items(level + 1, opened_at);
-    node.source.push_back(lines_[at_++]);
+    node.source.push_back(TakeLine());
     return node;
   }
 
@@ -142,15 +141,15 @@ class Reader {
                          .starts_with("0x");
     if (!hex) return Block(level, TextNode::Block(TextNode::Opener::Named, name));
     TextNode node = TextNode::Property(name, TextNode::Form::Binary, "");
-    node.source.push_back(lines_[at_++]);
+    node.source.push_back(TakeLine());
     const std::string hex_indent((level + 1) * 4, ' ');
     while (at_ < lines_.size() && lines_[at_].starts_with(hex_indent + "0x")) {
       AppendHex(std::string_view(lines_[at_]).substr(hex_indent.size() + 2), node.value);
-      node.source.push_back(lines_[at_++]);
+      node.source.push_back(TakeLine());
     }
     if (at_ >= lines_.size() || lines_[at_] != std::string(level * 4, ' ') + "End")
       Fail("the binary data of " + name + " is not closed by 'End'");
-    node.source.push_back(lines_[at_++]);
+    node.source.push_back(TakeLine());
     return node;
   }
 
@@ -168,11 +167,11 @@ class Reader {
 
   TextNode String(std::size_t level, const std::string& name, std::string_view first) {
     TextNode node = TextNode::Property(name, TextNode::Form::String, Unquote(first));
-    node.source.push_back(lines_[at_++]);
+    node.source.push_back(TakeLine());
     const std::string continuation((level + 1) * 4, ' ');
     while (at_ < lines_.size() && lines_[at_].starts_with(continuation + "\"")) {
       node.value += Unquote(std::string_view(lines_[at_]).substr(continuation.size()));
-      node.source.push_back(lines_[at_++]);
+      node.source.push_back(TakeLine());
     }
     return node;
   }
@@ -201,6 +200,10 @@ class Reader {
     if (i + 1 != quoted.size()) Fail("text after the closing quote of a string");
     return text;
   }
+
+  // The current line, for the entry it belongs to, and on to the next. A
+  // block's opening line stays, for the message when its `End` is missing.
+  std::string TakeLine() { return std::move(lines_[at_++]); }
 
   std::vector<std::string> lines_;
   std::size_t at_ = 0;

@@ -280,6 +280,7 @@ bool DocumentWindows::CloseDocument(HWND handle, std::int32_t save) {
 }
 
 bool DocumentWindows::Settle(const DocumentDesign& design, std::int32_t save) {
+  if (!design.Changed()) return true;
   const auto stored = DocumentStore(file_->Catalog()).Find(design.ObjectType(), design.DocumentName());
   if (!stored || stored->text == design.Text()) return true;
   if (save == kSavePrompt) {
@@ -306,6 +307,8 @@ void DocumentWindows::SaveDesign(const DocumentDesign& design) {
 std::optional<std::string> DocumentWindows::DocumentCode(const std::string& module) const {
   const auto owner = DocumentOfModule(module);
   if (!owner) return std::nullopt;
+  // An open design keeps the module the file keeps.
+  if (const auto design = Design(owner->first, owner->second)) return design->Code();
   const auto document = DocumentStore(file_->Catalog()).Find(owner->first, owner->second);
   if (!document) return std::nullopt;
   return DocumentText::Parse(document->text, owner->first).Code();

@@ -10,8 +10,9 @@ namespace {
 constexpr const char* kBlob = "ConditionalFormat";
 constexpr const char* kBlob14 = "ConditionalFormat14";
 
-TextNode* FindBinary(TextNode& block, std::string_view name) {
-  TextNode* found = block.FindProperty(name);
+template <class Node>
+Node* FindBinary(Node& block, std::string_view name) {
+  Node* found = block.FindProperty(name);
   return found && found->form == TextNode::Form::Binary ? found : nullptr;
 }
 
@@ -75,8 +76,9 @@ com::Member ReadOnly(std::string name, std::int32_t FormatRule::*field) {
 
 }  // namespace
 
-FormatConditions::FormatConditions(std::string control, std::function<TextNode&()> block)
-    : control_(std::move(control)), block_(std::move(block)) {}
+FormatConditions::FormatConditions(std::string control, std::function<const TextNode&()> block,
+                                   std::function<TextNode&()> edit)
+    : control_(std::move(control)), block_(std::move(block)), edit_(std::move(edit)) {}
 
 const com::TypeInfo& FormatConditions::Members() const {
   static const com::TypeInfo info =
@@ -107,7 +109,7 @@ std::vector<FormatRule> FormatConditions::Rules() {
 }
 
 void FormatConditions::Write(const std::vector<FormatRule>& rules) {
-  TextNode& block = block_();
+  TextNode& block = edit_();
   if (rules.empty()) {
     RemoveProperty(block, kBlob);
     RemoveProperty(block, kBlob14);

@@ -19,8 +19,10 @@ namespace sim::access {
 
 class FormatConditions : public com::Dispatch {
  public:
-  // `block` gives the control's block of the live document.
-  FormatConditions(std::string control, std::function<TextNode&()> block);
+  // `block` gives the control's block of the live document to read, `edit`
+  // to write.
+  FormatConditions(std::string control, std::function<const TextNode&()> block,
+                   std::function<TextNode&()> edit);
 
   const com::TypeInfo& Members() const override;
 
@@ -36,7 +38,8 @@ class FormatConditions : public com::Dispatch {
 
  private:
   std::string control_;
-  std::function<TextNode&()> block_;
+  std::function<const TextNode&()> block_;
+  std::function<TextNode&()> edit_;
 };
 
 class FormatCondition : public com::Dispatch {

@@ -118,8 +118,10 @@ std::string TextBoxWith(const std::string& blob2000, const std::string& blob14) 
 class FormatConditionsTest : public ::testing::Test {
  protected:
   std::shared_ptr<FormatConditions> Conditions(DocumentText& document) {
-    return std::make_shared<FormatConditions>(
-        "txtBalance", [&document]() -> TextNode& { return document.Root()->children[0].children[0]; });
+    const auto block = [&document]() -> TextNode& {
+      return document.Root()->children[0].children[0];
+    };
+    return std::make_shared<FormatConditions>("txtBalance", block, block);
   }
 };
 
