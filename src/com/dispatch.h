@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "com/error.h"
+#include "com/text.h"
 #include "com/variant.h"
 
 namespace com {
@@ -45,21 +46,9 @@ class TypeInfo {
   const Member* Find(std::string_view name) const;
 
  private:
-  // Hashes and compares names with ASCII letters folded to upper case, so
-  // that an ASCII name is found without making an upper-cased copy of it.
-  struct AsciiFoldedHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view name) const;
-  };
-  struct AsciiFoldedEqual {
-    using is_transparent = void;
-    bool operator()(std::string_view a, std::string_view b) const;
-  };
-
   std::string name_;
   std::vector<Member> members_;
-  // upper-cased name -> first member
-  std::unordered_map<std::string, std::size_t, AsciiFoldedHash, AsciiFoldedEqual> index_;
+  std::unordered_map<std::string, std::size_t, NoCaseHash, NoCaseEqual> index_;  // name -> first member
 };
 
 class Dispatch : public std::enable_shared_from_this<Dispatch> {

@@ -1,5 +1,6 @@
 #include "sim/access/document_text.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "com/text.h"
@@ -180,18 +181,19 @@ class Reader {
   std::string Unquote(std::string_view quoted) const {
     std::string text;
     std::size_t i = 1;
-    for (; i < quoted.size() && quoted[i] != '"'; ++i) {
-      if (quoted[i] != '\\') {
-        text += quoted[i];
-        continue;
-      }
-      if (i + 1 < quoted.size() && (quoted[i + 1] == '"' || quoted[i + 1] == '\\')) {
-        text += quoted[++i];
+    while (i < quoted.size() && quoted[i] != '"') {
+      if (quoted[i] != '\\') {  // a run of plain characters
+        const std::size_t end = std::min(quoted.find_first_of("\"\\", i), quoted.size());
+        text.append(quoted.substr(i, end - i));
+        i = end;
+      } else if (i + 1 < quoted.size() && (quoted[i + 1] == '"' || quoted[i + 1] == '\\')) {
+        text += quoted[i + 1];
+        i += 2;
       } else if (i + 3 < quoted.size() && IsOctal(quoted[i + 1]) && IsOctal(quoted[i + 2]) &&
                  IsOctal(quoted[i + 3])) {
         text += static_cast<char>((quoted[i + 1] - '0') * 64 + (quoted[i + 2] - '0') * 8 +
                                   (quoted[i + 3] - '0'));
-        i += 3;
+        i += 4;
       } else {
         Fail("an escape Access does not write: '" + std::string(quoted.substr(i, 2)) + "'");
       }
