@@ -44,6 +44,9 @@ char32_t Upper(char32_t c) {
   return c;
 }
 
+// Upper for a byte below 0x80, inline where names are hashed and compared.
+char32_t UpperAscii(unsigned char c) { return c >= 'a' && c <= 'z' ? c - 32 : c; }
+
 char32_t Lower(char32_t c) {
   if (c >= 'A' && c <= 'Z') return c + 32;
   if ((c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 32;
@@ -79,7 +82,7 @@ int CompareNoCase(std::string_view a, std::string_view b) {
     const auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[j]);
     char32_t upper_x, upper_y;
     if (x < 0x80 && y < 0x80) {  // ASCII on both sides: one byte each, no decoding
-      upper_x = Upper(x), upper_y = Upper(y);
+      upper_x = UpperAscii(x), upper_y = UpperAscii(y);
       ++i, ++j;
     } else {
       upper_x = Upper(NextCodePoint(a, i)), upper_y = Upper(NextCodePoint(b, j));
@@ -97,7 +100,7 @@ std::size_t NoCaseHash::operator()(std::string_view s) const {
     const auto b = static_cast<unsigned char>(s[i]);
     char32_t upper;
     if (b < 0x80) {
-      upper = Upper(b);
+      upper = UpperAscii(b);
       ++i;
     } else {
       upper = Upper(NextCodePoint(s, i));
