@@ -110,6 +110,11 @@ int main(int argc, char** argv) {
   const int tables = argc > 2 ? std::stoi(argv[2]) : 2000;
   const int queries = argc > 3 ? std::stoi(argv[3]) : 25000;
   const int forms = argc > 4 ? std::stoi(argv[4]) : 1000;
+  // Every query, form and report reads one of the tables.
+  if ((queries > 0 || forms > 0) && tables < 1) {
+    std::cerr << "quillnet_bench_generate: queries and forms need at least one table\n";
+    return 2;
+  }
   const int reports = forms * 3 / 10;
   std::filesystem::create_directories(folder);
   sim::Machine machine;  // the builders stamp designs with the machine's clock

@@ -239,6 +239,31 @@ TEST_F(DesignForm, OmittedPropertiesAnswerAccesssDefaultsInTheirTypes) {
   }
 }
 
+// A number written otherwise than as a whole number that fits the property's
+// type reads as Visual Basic converts it: rounded half to even, or refused
+// with 6 when it does not fit.
+TEST_F(DesignForm, NumbersOfTheTextReadAsVisualBasicConvertsThem) {
+  Start({{"Numbers",
+          {"Version =20", "VersionRequired =20", "Begin Form", "    GridX =24.5", "    GridY =25.5",
+           "    Width =40000", "    RowHeight =-32768", "    TimerInterval =-7",
+           "    BorderStyle =256", "    Cycle =002", "End"}}});
+  auto form = OpenForm("Numbers");
+  const std::vector<std::pair<std::string, com::Variant>> reads = {
+      {"GridX", com::Variant(std::int16_t{24})},
+      {"GridY", com::Variant(std::int16_t{26})},
+      {"RowHeight", com::Variant(std::int16_t{-32768})},
+      {"TimerInterval", com::Variant(-7)},
+      {"Cycle", com::Variant(std::uint8_t{2})},
+  };
+  for (const auto& [property, expected] : reads) {
+    const com::Variant value = form->Get(property);
+    EXPECT_EQ(value.Type(), expected.Type()) << property;
+    EXPECT_EQ(com::CStr(value), com::CStr(expected)) << property;
+  }
+  for (const char* property : {"Width", "BorderStyle"})
+    EXPECT_EQ(ErrorOf([&] { form->Get(property); }).Number(), 6) << property;
+}
+
 TEST_F(DesignForm, PropertiesAKindDoesNotHaveAreRefused) {
   Start({{"Orders", OrdersForm()}}, {{"rptCustomerOrders", SampleLines("reports/rptCustomerOrders.bas")}});
   auto form = OpenForm("Orders");
