@@ -31,7 +31,9 @@ void RealClock::Sleep(std::uint32_t milliseconds) {
   std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
-void RealClock::DoEvents() { std::this_thread::sleep_for(std::chrono::milliseconds(1)); }
+// Windows' DoEvents hands the thread to the messages waiting for it and
+// returns at once; this machine has no other thread to wait for.
+void RealClock::DoEvents() { std::this_thread::yield(); }
 
 com::Date RealClock::Now() {
   const std::time_t now = std::time(nullptr);
