@@ -1,5 +1,6 @@
 #include "cli/change_file.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -13,13 +14,6 @@ namespace {
 
 using nlohmann::json;
 
-json StepsJson(const std::vector<host::PathStep>& steps) {
-  json out = json::array();
-  for (const auto& step : steps)
-    out.push_back({step.member, step.index ? json(com::CStr(*step.index)) : json()});
-  return out;
-}
-
 std::vector<host::PathStep> StepsOf(const json& steps) {
   std::vector<host::PathStep> out;
   for (const json& step : steps) {
@@ -30,11 +24,110 @@ std::vector<host::PathStep> StepsOf(const json& steps) {
   return out;
 }
 
-json ChangeJson(const engine::Change& c) {
-  return {{"path", c.Path()},          {"collection", c.collection}, {"object", c.object},
-          {"steps", StepsJson(c.steps)}, {"property", c.property},     {"before", c.before},
-          {"after", c.after}};
+// A JSON string as nlohmann's dump writes it (invalid UTF-8 replaced). Most
+// texts are plain printable ASCII, written as they are.
+void PutString(std::string& out, const std::string& text) {
+  const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
+    return c >= 0x20 && c < 0x7f && c != '"' && c != '\\';
+  });
+  if (plain) {
+    out += '"';
+    out += text;
+    out += '"';
+    return;
+  }
+  out += json(text).dump(-1, ' ', false, json::error_handler_t::replace);
 }
+
+// Writes the file's JSON as dump(2) would write the whole document, keys in
+// order, without building the document: a journal holds every change of a run.
+class ChangeWriter {
+ public:
+  std::string Text(const ChangeFile& file) {
+    out_ = "{";
+    Key(1, "databases");
+    Array(1, file.databases, [&](int depth, const DatabaseChanges& d) {
+      out_ += '{';
+      Key(depth + 1, "changes");
+      Array(depth + 1, d.changes, [&](int at, const engine::Change& c) { Change(at, c); });
+      out_ += ',';
+      Field(depth + 1, "database", d.database);
+      Close(depth, '}');
+    });
+    out_ += ',';
+    Field(1, "quillnet", file.kind);
+    Close(0, '}');
+    out_ += '\n';
+    return std::move(out_);
+  }
+
+ private:
+  void Change(int depth, const engine::Change& c) {
+    out_ += '{';
+    Field(depth + 1, "after", c.after);
+    out_ += ',';
+    Field(depth + 1, "before", c.before);
+    out_ += ',';
+    Field(depth + 1, "collection", c.collection);
+    out_ += ',';
+    Field(depth + 1, "object", c.object);
+    out_ += ',';
+    Field(depth + 1, "path", c.Path());
+    out_ += ',';
+    Field(depth + 1, "property", c.property);
+    out_ += ',';
+    Key(depth + 1, "steps");
+    Array(depth + 1, c.steps, [&](int at, const host::PathStep& step) {
+      out_ += '[';
+      Line(at + 1);
+      PutString(out_, step.member);
+      out_ += ',';
+      Line(at + 1);
+      if (step.index)
+        PutString(out_, com::CStr(*step.index));
+      else
+        out_ += "null";
+      Close(at, ']');
+    });
+    Close(depth, '}');
+  }
+
+  template <class Item, class Put>
+  void Array(int depth, const std::vector<Item>& items, Put&& put) {
+    out_ += '[';
+    if (items.empty()) {
+      out_ += ']';
+      return;
+    }
+    for (std::size_t i = 0; i < items.size(); ++i) {
+      if (i > 0) out_ += ',';
+      Line(depth + 1);
+      put(depth + 1, items[i]);
+    }
+    Close(depth, ']');
+  }
+
+  void Field(int depth, const char* key, const std::string& value) {
+    Key(depth, key);
+    PutString(out_, value);
+  }
+  void Key(int depth, const char* key) {
+    Line(depth);
+    out_ += '"';
+    out_ += key;
+    out_ += "\": ";
+  }
+  void Close(int depth, char bracket) {
+    Line(depth);
+    out_ += bracket;
+  }
+  void Line(int depth) {
+    out_ += '\n';
+    out_.append(static_cast<std::size_t>(depth) * 2, ' ');
+  }
+
+  std::string out_;
+};
 
 engine::Change ChangeOf(const json& c) {
   return {c.at("collection").get<std::string>(), c.at("object").get<std::string>(),
@@ -45,17 +138,11 @@ engine::Change ChangeOf(const json& c) {
 }  // namespace
 
 void WriteChangeFile(const std::string& path, const ChangeFile& file) {
-  json databases = json::array();
-  for (const DatabaseChanges& d : file.databases) {
-    json changes = json::array();
-    for (const auto& c : d.changes) changes.push_back(ChangeJson(c));
-    databases.push_back({{"database", d.database}, {"changes", std::move(changes)}});
-  }
-  const json whole = {{"quillnet", file.kind}, {"databases", std::move(databases)}};
+  const std::string text = ChangeWriter().Text(file);
   const std::string passing = path + ".writing";
   {
     std::ofstream out(passing, std::ios::binary | std::ios::trunc);
-    out << whole.dump(2, ' ', false, json::error_handler_t::replace) << '\n';
+    out << text;
     if (!out.flush()) throw UsageError("cannot write " + path);
   }
   std::error_code ec;

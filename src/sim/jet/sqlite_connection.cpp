@@ -69,10 +69,11 @@ SqliteConnection::SqliteConnection(const std::string& path, Mode mode)
   // A committed write is on the disk before the commit returns.
   Execute("PRAGMA synchronous = FULL");
   Execute("PRAGMA locking_mode = EXCLUSIVE");
-  // A large application's catalogue is read over and over while it is
-  // searched: it stays in memory (up to 64 MiB), and so do the sorts of the
-  // collections' name order, instead of spilling to temporary files.
-  Execute("PRAGMA cache_size = -65536");
+  // The stores keep what they read of the catalogue until it is written, so
+  // SQLite's own page cache stays at its usual 2 MiB instead of holding a
+  // second copy of a large application; the sorts of the collections' name
+  // order stay in memory instead of spilling to temporary files.
+  Execute("PRAGMA cache_size = -2048");
   Execute("PRAGMA temp_store = MEMORY");
 }
 
@@ -139,7 +140,7 @@ void SqliteConnection::Hold() {
   TakeTurn();
   CheckHeld();
   if (file_->holder == this) return;
-  Execute("BEGIN IMMEDIATE");
+  Control("BEGIN IMMEDIATE");
   file_->holder = this;
 }
 
@@ -147,16 +148,20 @@ void SqliteConnection::Release() {
   if (file_->holder != this) return;
   CheckHeld();
   file_->holder = nullptr;
-  if (auto failure = com::Capture([&] { Execute("COMMIT"); })) {
+  if (auto failure = com::Capture([&] { Control("COMMIT"); })) {
     com::IgnoreErrors([&] { Execute("ROLLBACK"); });
     throw *failure;
   }
 }
 
 void SqliteConnection::Execute(const std::string& sql) {
+  NoteWrite();  // also when the statement fails part way
+  Control(sql);
+}
+
+void SqliteConnection::Control(const std::string& sql) {
   TakeTurn();
   const int result = sqlite3_exec(db_.get(), sql.c_str(), nullptr, nullptr, nullptr);
-  NoteWrite();
   if (result != SQLITE_OK) Fail(result);
 }
 

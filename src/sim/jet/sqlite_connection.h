@@ -39,6 +39,9 @@ class SqliteConnection {
   bool read_only() const { return read_only_; }
 
   void Execute(const std::string& sql);
+  // Starts or ends a transaction or savepoint without taking anything back:
+  // no row changes, so what was read stays valid (see Generation).
+  void Control(const std::string& sql);
   // Statements of the store's own SQL are kept once prepared and used again.
   SqliteStatement Prepare(const std::string& sql);
   // The same for a statement kept in two pieces: a shared head and its own tail.
@@ -59,8 +62,10 @@ class SqliteConnection {
   [[noreturn]] void Fail(int result) const;
 
   // Changes whenever any connection of this process writes to the file, or
-  // ends a transaction; what was read while it had one value may be kept
-  // while it keeps it. Other processes cannot write meanwhile: the file
+  // takes writes back; what was read while it had one value may be kept
+  // while it keeps it. Beginning and committing change no row: another
+  // connection sees a write only after the writer commits, and it reads
+  // after the write that changed the generation. Other processes cannot write meanwhile: the file
   // stays locked by this process while any connection to it is open.
   std::uint64_t Generation() const { return file_->generation; }
   // Called after every statement that may have written.

@@ -5,7 +5,7 @@
 namespace sim::jet {
 
 SqliteTransaction::SqliteTransaction(SqliteConnection& connection) : connection_(connection) {
-  connection_.Execute("SAVEPOINT jet_write");
+  connection_.Control("SAVEPOINT jet_write");
 }
 
 SqliteTransaction::~SqliteTransaction() {
@@ -17,7 +17,7 @@ SqliteTransaction::~SqliteTransaction() {
 }
 
 void SqliteTransaction::Commit() {
-  connection_.Execute("RELEASE jet_write");
+  connection_.Control("RELEASE jet_write");
   done_ = true;
 }
 
