@@ -127,7 +127,7 @@ std::int64_t QueryStore::Put(const QuerySpec& spec, const std::string& owner) {
 }
 
 void QueryStore::Update(const QueryRow& row) {
-  QueryText(row.sql).Type(row.connect, row.returns_records);
+  const std::int16_t type = QueryText(row.sql).Type(row.connect, row.returns_records);
   catalog_.db()
       .Prepare(
           "UPDATE jet_queries SET sql = ?1, connect = ?2, max_records = ?3, "
@@ -138,6 +138,8 @@ void QueryStore::Update(const QueryRow& row) {
                row.object.id)
       .Run();
   ObjectStore(catalog_).Touch(row.object.id);
+  // Worked out above from what was just written: not parsed again on the next read.
+  catalog_.definitions().query_types.Put(row.object.id, catalog_.db().Generation(), type);
 }
 
 }  // namespace sim::jet

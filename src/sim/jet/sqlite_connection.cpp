@@ -155,14 +155,15 @@ void SqliteConnection::Release() {
 }
 
 void SqliteConnection::Execute(const std::string& sql) {
-  NoteWrite();  // also when the statement fails part way
-  Control(sql);
+  TakeTurn();
+  const int result = sqlite3_exec(db_.get(), sql.c_str(), nullptr, nullptr, nullptr);
+  NoteWrite();
+  if (result != SQLITE_OK) Fail(result);
 }
 
 void SqliteConnection::Control(const std::string& sql) {
-  TakeTurn();
-  const int result = sqlite3_exec(db_.get(), sql.c_str(), nullptr, nullptr, nullptr);
-  if (result != SQLITE_OK) Fail(result);
+  // Kept prepared: every write of the store begins and ends a savepoint.
+  Prepare(sql).Run();
 }
 
 void SqliteConnection::NoteWrite() const { file_->generation = next_generation++; }
