@@ -44,7 +44,7 @@ void Module::Open(std::int32_t mode) {
     validation::RaiseMessage("Couldn't obtain exclusive access to the database.");
   App();
   com::ObjectRef found;
-  com::IgnoreErrors([&] { found = OpenModuleNamed(name_); });
+  com::IgnoreErrors([&] { found = FindOpen("Modules", name_); });
   if (project_->IsUnderScc())
     com::IgnoreErrors([&] { scc_status_ = Document()->GetProperties()->Find("SccStatus"); });
   const bool was_open = found != nullptr;

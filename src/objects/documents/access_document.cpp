@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "com/text.h"
 #include "driver/project.h"
 #include "platform/access.h"
 #include "shared/no_popups_hook.h"
@@ -98,6 +99,19 @@ com::ObjectRef AccessDocument::DoCmd() const { return com::CObj(App()->Get("DoCm
 
 com::ObjectRef AccessDocument::OpenModuleNamed(const std::string& module) const {
   return com::CObj(com::CObj(App()->Get("Modules"))->Call("Item", {com::Variant(module)}));
+}
+
+// Goes through the open documents by number: asked for a name that is not
+// open, the collection raises an error, and every document asks this before
+// it is opened.
+com::ObjectRef AccessDocument::FindOpen(const char* collection, const std::string& name) const {
+  const auto open = com::CObj(App()->Get(collection));
+  const std::int32_t count = com::CLng(open->Get("Count"));
+  for (std::int32_t i = 0; i < count; ++i) {
+    auto document = com::CObj(open->Call("Item", {com::Variant(i)}));
+    if (com::EqualsNoCase(com::CStr(document->Get("Name")), name)) return document;
+  }
+  return nullptr;
 }
 
 void AccessDocument::OpenModuleHidden(const std::string& module) {

@@ -58,6 +58,9 @@ class AccessDocument : public ObjectBase {
   // The module of that name among those Access has open; fails when it is
   // not open.
   com::ObjectRef OpenModuleNamed(const std::string& module) const;
+  // The document of that name in one of Access's collections of open
+  // documents ("Forms", "Reports", "Modules"), or none when it is not open.
+  com::ObjectRef FindOpen(const char* collection, const std::string& name) const;
   // Opens a module in the code editor without showing the editor.
   void OpenModuleHidden(const std::string& module);
   // Closes a module the driver opened, saving it or not, and gives the code

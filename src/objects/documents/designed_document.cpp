@@ -69,8 +69,8 @@ void DesignedDocument::Open(std::int32_t mode) {
   const bool under_scc = project_->IsUnderScc();
   com::ObjectRef open_document;
   com::ObjectRef open_module;
-  com::IgnoreErrors([&] { open_document = OpenDocumentNamed(); });
-  com::IgnoreErrors([&] { open_module = OpenModuleNamed(ModuleName()); });
+  com::IgnoreErrors([&] { open_document = FindOpen(DocumentKind().collection, name_); });
+  com::IgnoreErrors([&] { open_module = FindOpen("Modules", ModuleName()); });
   if (under_scc)
     com::IgnoreErrors([&] {
       if (auto current = project_->CurrentDB()) scc_.Fetch(*current, DocumentKind().container);
