@@ -30,10 +30,12 @@ class RowMemo {
     return rows_[key];
   }
 
-  // Remembers a row read together with others, at the generation they were read.
+  // Remembers a row read together with others, at the generation they were
+  // read. A row already known at this generation is the same row, and may
+  // have been handed out: it stays.
   void Put(const Key& key, std::uint64_t generation, Row row) {
     Renew(generation);
-    rows_.insert_or_assign(key, std::move(row));
+    rows_.try_emplace(key, std::move(row));
   }
 
  private:
