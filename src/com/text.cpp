@@ -1,6 +1,8 @@
 #include "com/text.h"
 
 #include <cctype>
+#include <cstdint>
+#include <cstring>
 
 namespace com {
 
@@ -94,20 +96,61 @@ int CompareNoCase(std::string_view a, std::string_view b) {
 
 bool EqualsNoCase(std::string_view a, std::string_view b) { return a == b || CompareNoCase(a, b) == 0; }
 
-std::size_t NoCaseHash::operator()(std::string_view s) const {
-  std::size_t hash = 14695981039346656037ull;  // FNV-1a over the upper-cased code points
-  for (std::size_t i = 0; i < s.size();) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    char32_t upper;
-    if (b < 0x80) {
-      upper = UpperAscii(b);
-      ++i;
-    } else {
-      upper = Upper(NextCodePoint(s, i));
-    }
-    hash = (hash ^ upper) * 1099511628211ull;
+namespace {
+
+constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
+
+std::uint64_t LoadWord(const char* bytes, std::size_t count) {
+  std::uint64_t word = 0;
+  std::memcpy(&word, bytes, count);
+  return word;
+}
+
+// The ASCII letters of eight bytes upper-cased at once; other bytes as they are.
+std::uint64_t UpperWord(std::uint64_t word) {
+  const std::uint64_t low7 = word & ~kHighBits;
+  const std::uint64_t from_a = low7 + 0x1F1F1F1F1F1F1F1Full;  // top bit: at least 'a'
+  const std::uint64_t past_z = low7 + 0x0505050505050505ull;  // top bit: beyond 'z'
+  const std::uint64_t lower = from_a & ~past_z & ~word & kHighBits;
+  return word ^ (lower >> 2);
+}
+
+std::uint64_t MixWord(std::uint64_t hash, std::uint64_t word) {
+  hash = (hash ^ word) * 0x9E3779B97F4A7C15ull;
+  return hash ^ (hash >> 32);
+}
+
+// The hash of the text with its ASCII letters upper-cased, eight bytes at a
+// time; `high` gathers the top bits, so that the caller learns whether the
+// text was all ASCII.
+std::size_t UpperAsciiHash(std::string_view s, std::uint64_t& high) {
+  std::uint64_t hash = 0xCBF29CE484222325ull ^ s.size();
+  std::size_t i = 0;
+  for (; i + 8 <= s.size(); i += 8) {
+    const std::uint64_t word = LoadWord(s.data() + i, 8);
+    high |= word;
+    hash = MixWord(hash, UpperWord(word));
   }
-  return hash;
+  if (i < s.size()) {
+    const std::uint64_t word = LoadWord(s.data() + i, s.size() - i);
+    high |= word;
+    hash = MixWord(hash, UpperWord(word));
+  }
+  hash = (hash ^ (hash >> 29)) * 0xBF58476D1CE4E5B9ull;
+  return static_cast<std::size_t>(hash ^ (hash >> 32));
+}
+
+}  // namespace
+
+// Texts equal without regard to case have the same UCase, and the hash is
+// that of their UCase: worked out in place for ASCII (names nearly always
+// are), through UCase for the rest, overlong and malformed bytes included.
+std::size_t NoCaseHash::operator()(std::string_view s) const {
+  std::uint64_t high = 0;
+  const std::size_t hash = UpperAsciiHash(s, high);
+  if ((high & kHighBits) == 0) return hash;
+  const std::string upper = UCase(s);
+  return UpperAsciiHash(upper, high);
 }
 
 bool StartsWithNoCase(std::string_view s, std::string_view prefix) {

@@ -38,4 +38,23 @@ TEST(Text, NamesDifferingOnlyInCaseHashAlike) {
   EXPECT_EQ(hash("œuvre"), hash("ŒUVRE"));
   EXPECT_NE(hash("Muller"), hash("Müller"));
   EXPECT_TRUE(com::NoCaseEqual()("ÿ", "Ÿ"));
+  // Names are hashed eight bytes at a time: every length around a word, and
+  // the characters next to the letters, which must not fold.
+  const std::string lower = "abcdefghijklmnopqrstuvwxyz_0123456789";
+  for (std::size_t n = 0; n <= lower.size(); ++n) {
+    const std::string name = lower.substr(0, n);
+    EXPECT_EQ(hash(name), hash(com::UCase(name))) << name;
+    if (n > 0) {
+      EXPECT_NE(hash(name), hash(name.substr(0, n - 1))) << name;
+    }
+  }
+  EXPECT_NE(hash("`@[{"), hash("@@[["));
+  EXPECT_NE(hash("a"), hash(std::string("a\0", 2)));
+  // A text that compares equal hashes alike, however its bytes are written:
+  // an overlong 'A', a lone Latin-1 byte against the letter it decodes to.
+  for (const auto& [a, b] : std::vector<std::pair<std::string, std::string>>{
+           {"\xC1\x81" "bc", "abc"}, {"x\xE0", "X\xC3\x80"}, {"éléphant_name_long", "ÉLÉPHANT_NAME_LONG"}}) {
+    ASSERT_EQ(com::CompareNoCase(a, b), 0) << a;
+    EXPECT_EQ(hash(a), hash(b)) << a;
+  }
 }
