@@ -172,6 +172,13 @@ ObjectHits ByObject(std::vector<Hit>& hits) {
   ObjectHits objects;
   std::map<std::string, std::size_t> index;
   for (Hit& hit : hits) {
+    if (!objects.empty()) {  // an object's hits are mostly found one after the other
+      const Hit& last = *objects.back().second.back();
+      if (last.object == hit.object && last.collection == hit.collection) {
+        objects.back().second.push_back(&hit);
+        continue;
+      }
+    }
     auto [at, added] = index.emplace(hit.collection + "\x1f" + hit.object, objects.size());
     if (added) objects.push_back({at->first, {}});
     objects[at->second].second.push_back(&hit);
