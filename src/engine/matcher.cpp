@@ -42,7 +42,7 @@ bool IsUtfError(int code) {
 // Errors that come from the text searched rather than from the replacement.
 bool IsTextError(int code) {
   return IsUtfError(code) || code == PCRE2_ERROR_MATCHLIMIT || code == PCRE2_ERROR_DEPTHLIMIT ||
-         code == PCRE2_ERROR_HEAPLIMIT;
+         code == PCRE2_ERROR_HEAPLIMIT || code == PCRE2_ERROR_JIT_STACKLIMIT;
 }
 
 // A compile error, in the words of what the user gave: a regular expression
@@ -161,6 +161,9 @@ Matcher::Matcher(const std::string& pattern, const MatchOptions& options)
   std::uint32_t shortest = 0;
   pcre2_pattern_info(compiled_->code, PCRE2_INFO_MINLENGTH, &shortest);
   if (shortest == 0) RaiseEmptyMatch(pattern);
+  // Every text of an application is matched: compiled to machine code where
+  // PCRE2 can (it matches without it where it cannot).
+  pcre2_jit_compile(compiled_->code, PCRE2_JIT_COMPLETE);
   compiled_->match = pcre2_match_data_create_from_pattern(compiled_->code, nullptr);
 }
 
