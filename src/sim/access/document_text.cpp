@@ -49,17 +49,35 @@ std::size_t PropertyNameEnd(std::string_view content) {
   return close == std::string_view::npos ? close : close + 1;
 }
 
+// The text's lines, as views into it.
+std::vector<std::string_view> Lines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  for (;;) {
+    const auto end = text.find('\n');
+    lines.push_back(text.substr(0, end));
+    if (end == std::string_view::npos) return lines;
+    text.remove_prefix(end + 1);
+  }
+}
+
+// The lines from `first` to `last` as they stand in the text, LF between them.
+std::string_view Span(std::string_view first, std::string_view last) {
+  return {first.data(), static_cast<std::size_t>(last.data() + last.size() - first.data())};
+}
+
 class Reader {
  public:
-  explicit Reader(std::string_view text) : lines_(com::Split(text, "\n")) {}
+  // The entries keep their lines as views into one copy of the text.
+  explicit Reader(std::string_view text)
+      : text_(std::make_shared<const std::string>(text)), lines_(Lines(*text_)) {}
 
   DocumentText Read() {
     DocumentText document;
     document.items() = Items(0, 0);
-    if (at_ < lines_.size()) {  // the CodeBehindForm line
-      std::vector<std::string> code(lines_.begin() + static_cast<std::ptrdiff_t>(at_) + 1,
-                                    lines_.end());
-      document.SetCode(com::Join(code, "\n"));
+    if (at_ < lines_.size()) {  // the CodeBehindForm line: the module is the rest of the text
+      const std::string_view& line = lines_[at_];
+      const std::size_t code = static_cast<std::size_t>(line.data() - text_->data()) + line.size();
+      document.SetCode(code < text_->size() ? text_->substr(code + 1) : std::string());
     }
     return document;
   }
@@ -74,16 +92,16 @@ class Reader {
   std::vector<TextNode> Items(std::size_t level, std::size_t opened_at) {
     std::vector<TextNode> items;
     while (at_ < lines_.size()) {
-      const std::string& line = lines_[at_];
+      const std::string_view line = lines_[at_];
       if (level == 0 && line == kCodeBehind) return items;
       if (IsBlank(line)) {
         TextNode blank;
-        blank.source.push_back(TakeLine());
+        blank.source = {text_, TakeLine(), {}};
         items.push_back(std::move(blank));
         continue;
       }
       const std::size_t indent = LeadingSpaces(line);
-      const std::string_view content = std::string_view(line).substr(indent);
+      const std::string_view content = line.substr(indent);
       if (content == "End") {
         if (level == 0) Fail("'End' without its 'Begin'");
         if (indent != (level - 1) * 4) Fail(Misplaced(indent, (level - 1) * 4));
@@ -125,34 +143,33 @@ class Reader {
 
   TextNode Single(TextNode::Form form, const std::string& name, std::string value) {
     TextNode node = TextNode::Property(name, form, std::move(value));
-    node.source.push_back(TakeLine());
+    node.source = {text_, TakeLine(), {}};
     return node;
   }
 
   TextNode Block(std::size_t level, TextNode node) {
     const std::size_t opened_at = at_;
-    node.source.push_back(lines_[at_++]);
+    const std::string_view opening = TakeLine();
     node.children = Items(level + 1, opened_at);
-    node.source.push_back(TakeLine());
+    node.source = {text_, opening, TakeLine()};
     return node;
   }
 
   // `Name = Begin`: binary data in hex lines, or an embedded macro.
   TextNode Named(std::size_t level, const std::string& name) {
     const bool hex = at_ + 1 < lines_.size() &&
-                     std::string_view(lines_[at_ + 1]).substr(LeadingSpaces(lines_[at_ + 1]))
-                         .starts_with("0x");
+                     lines_[at_ + 1].substr(LeadingSpaces(lines_[at_ + 1])).starts_with("0x");
     if (!hex) return Block(level, TextNode::Block(TextNode::Opener::Named, name));
     TextNode node = TextNode::Property(name, TextNode::Form::Binary, "");
-    node.source.push_back(TakeLine());
+    const std::string_view first = TakeLine();
     const std::string hex_indent((level + 1) * 4, ' ');
     while (at_ < lines_.size() && lines_[at_].starts_with(hex_indent + "0x")) {
-      AppendHex(std::string_view(lines_[at_]).substr(hex_indent.size() + 2), node.value);
-      node.source.push_back(TakeLine());
+      AppendHex(lines_[at_].substr(hex_indent.size() + 2), node.value);
+      TakeLine();
     }
     if (at_ >= lines_.size() || lines_[at_] != std::string(level * 4, ' ') + "End")
       Fail("the binary data of " + name + " is not closed by 'End'");
-    node.source.push_back(TakeLine());
+    node.source = {text_, Span(first, TakeLine()), {}};
     return node;
   }
 
@@ -170,12 +187,14 @@ class Reader {
 
   TextNode String(std::size_t level, const std::string& name, std::string_view first) {
     TextNode node = TextNode::Property(name, TextNode::Form::String, Unquote(first));
-    node.source.push_back(TakeLine());
+    const std::string_view opening = TakeLine();
+    std::string_view last = opening;
     const std::string continuation((level + 1) * 4, ' ');
     while (at_ < lines_.size() && lines_[at_].starts_with(continuation + "\"")) {
-      node.value += Unquote(std::string_view(lines_[at_]).substr(continuation.size()));
-      node.source.push_back(TakeLine());
+      node.value += Unquote(lines_[at_].substr(continuation.size()));
+      last = TakeLine();
     }
+    node.source = {text_, Span(opening, last), {}};
     return node;
   }
 
@@ -205,11 +224,11 @@ class Reader {
     return text;
   }
 
-  // The current line, for the entry it belongs to, and on to the next. A
-  // block's opening line stays, for the message when its `End` is missing.
-  std::string TakeLine() { return std::move(lines_[at_++]); }
+  // The current line, for the entry it belongs to, and on to the next.
+  std::string_view TakeLine() { return lines_[at_++]; }
 
-  std::vector<std::string> lines_;
+  std::shared_ptr<const std::string> text_;
+  std::vector<std::string_view> lines_;
   std::size_t at_ = 0;
 };
 

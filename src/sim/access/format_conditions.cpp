@@ -22,7 +22,7 @@ void InsertProperty(TextNode& block, TextNode property) {
   auto at = std::find_if(block.children.begin(), block.children.end(),
                          [](const TextNode& child) { return child.kind == TextNode::Kind::Block; });
   block.children.insert(at, std::move(property));
-  block.source.clear();
+  block.ForgetSource();
 }
 
 void RemoveProperty(TextNode& block, std::string_view name) {
@@ -34,7 +34,7 @@ void RemoveProperty(TextNode& block, std::string_view name) {
                                          child.name == name;
                                 }),
                  children.end());
-  if (children.size() != size) block.source.clear();
+  if (children.size() != size) block.ForgetSource();
 }
 
 // A Long property of the condition, read and written.

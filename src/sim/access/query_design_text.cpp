@@ -316,7 +316,7 @@ Outline CheckItems(const DocumentText& document) {
     } else if (item.kind == TextNode::Kind::Property) {
       Fail(line, item.name + " is no item of a query's text");
     } else if (item.kind == TextNode::Kind::Block && item.opener != TextNode::Opener::List) {
-      Fail(line, "'" + item.source.front() + "' is no block of a query's text");
+      Fail(line, "'" + std::string(item.source.lines) + "' is no block of a query's text");
     }
     line += LineCount(item);
   }

@@ -93,19 +93,19 @@ TextNode TextNode::Block(Opener opener, std::string name) {
 void TextNode::SetString(std::string text) {
   form = Form::String;
   value = std::move(text);
-  source.clear();
+  ForgetSource();
 }
 
 void TextNode::SetNumber(std::string number) {
   form = Form::Number;
   value = std::move(number);
-  source.clear();
+  ForgetSource();
 }
 
 void TextNode::SetBytes(std::string bytes) {
   form = Form::Binary;
   value = std::move(bytes);
-  source.clear();
+  ForgetSource();
 }
 
 TextNode* TextNode::FindProperty(std::string_view property) { return FindIn(children, property); }
@@ -116,13 +116,13 @@ const TextNode* TextNode::FindProperty(std::string_view property) const {
 
 void TextNode::Render(std::size_t level, std::vector<std::string>& lines) const {
   if (kind == Kind::Block) {
-    lines.push_back(source.empty() ? OpeningLine(*this, level) : source.front());
+    lines.push_back(HasSource() ? std::string(source.lines) : OpeningLine(*this, level));
     for (const auto& child : children) child.Render(level + 1, lines);
-    lines.push_back(source.empty() ? Indent(level) + "End" : source.back());
+    lines.push_back(HasSource() ? std::string(source.closing) : Indent(level) + "End");
     return;
   }
-  if (!source.empty()) {
-    lines.insert(lines.end(), source.begin(), source.end());
+  if (HasSource()) {
+    for (const auto& line : com::Split(source.lines, "\n")) lines.push_back(line);
     return;
   }
   if (kind == Kind::Blank) {

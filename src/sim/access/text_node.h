@@ -13,6 +13,7 @@
 // 32 bytes a line in lowercase hexadecimal.
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,9 +35,20 @@ struct TextNode {
   // A number as written ("95.0" stays so), a string's text, binary bytes.
   std::string value;
   std::vector<TextNode> children;
-  // The lines as read, indentation included (for a block: its opening and
-  // closing lines); empty once the entry changed.
-  std::vector<std::string> source;
+  // The lines as read, indentation included: views into the text they were
+  // read from, which the entry keeps. Nothing once the entry changed.
+  struct Source {
+    std::shared_ptr<const std::string> text;
+    // A property's or blank line's lines (continuation and hex lines too)
+    // as they stand in the text, LF between them; a block's opening line.
+    std::string_view lines;
+    std::string_view closing;  // a block's `End` line
+  };
+  Source source;
+
+  bool HasSource() const { return source.text != nullptr; }
+  // The entry changed: it is rendered from what it holds from now on.
+  void ForgetSource() { source = {}; }
 
   static TextNode Property(std::string name, Form form, std::string value);
   static TextNode Block(Opener opener, std::string name);

@@ -99,7 +99,7 @@ TEST(DocumentText, RendersAChangedPropertyAsAccessWritesIt) {
 }
 
 void Forget(TextNode& node) {
-  node.source.clear();
+  node.ForgetSource();
   for (auto& child : node.children) Forget(child);
 }
 
