@@ -100,9 +100,17 @@ namespace {
 
 constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
 
-std::uint64_t LoadWord(const char* bytes, std::size_t count) {
+std::uint64_t LoadWord(const char* bytes) {
+  std::uint64_t word;
+  std::memcpy(&word, bytes, sizeof word);
+  return word;
+}
+
+// The last bytes of a text, fewer than eight, in the low bytes of a word.
+std::uint64_t LoadTail(const char* bytes, std::size_t count) {
   std::uint64_t word = 0;
-  std::memcpy(&word, bytes, count);
+  for (std::size_t k = 0; k < count; ++k)
+    word |= static_cast<std::uint64_t>(static_cast<unsigned char>(bytes[k])) << (8 * k);
   return word;
 }
 
@@ -127,12 +135,12 @@ std::size_t UpperAsciiHash(std::string_view s, std::uint64_t& high) {
   std::uint64_t hash = 0xCBF29CE484222325ull ^ s.size();
   std::size_t i = 0;
   for (; i + 8 <= s.size(); i += 8) {
-    const std::uint64_t word = LoadWord(s.data() + i, 8);
+    const std::uint64_t word = LoadWord(s.data() + i);
     high |= word;
     hash = MixWord(hash, UpperWord(word));
   }
   if (i < s.size()) {
-    const std::uint64_t word = LoadWord(s.data() + i, s.size() - i);
+    const std::uint64_t word = LoadTail(s.data() + i, s.size() - i);
     high |= word;
     hash = MixWord(hash, UpperWord(word));
   }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "com/text.h"
 #include "platform/win32.h"
 
 namespace sim {
@@ -37,8 +38,9 @@ class Registry : public platform::Registry {
   void Save() const;
   void Load();
 
-  std::map<std::string, Values> keys_;  // upper-cased path -> values
-  std::map<std::string, std::string> display_paths_;
+  // By path, letter case ignored; in the order of the upper-cased paths.
+  std::map<std::string, Values, com::NoCaseLess> keys_;
+  std::map<std::string, std::string, com::NoCaseLess> display_paths_;  // as first written
   std::optional<std::string> file_;
   bool changed_ = false;  // since the file was read or written
 };
