@@ -106,11 +106,12 @@ std::uint64_t LoadWord(const char* bytes) {
   return word;
 }
 
-// The last bytes of a text, fewer than eight, in the low bytes of a word.
-std::uint64_t LoadTail(const char* bytes, std::size_t count) {
+// The last `count` bytes of the text (fewer than eight) in the low bytes of
+// a word: when the text is long enough, its last eight bytes shifted down.
+std::uint64_t LoadTail(std::string_view s, std::size_t count) {
+  if (s.size() >= 8) return LoadWord(s.data() + s.size() - 8) >> (8 * (8 - count));
   std::uint64_t word = 0;
-  for (std::size_t k = 0; k < count; ++k)
-    word |= static_cast<std::uint64_t>(static_cast<unsigned char>(bytes[k])) << (8 * k);
+  std::memcpy(&word, s.data() + s.size() - count, count);
   return word;
 }
 
@@ -140,7 +141,7 @@ std::size_t UpperAsciiHash(std::string_view s, std::uint64_t& high) {
     hash = MixWord(hash, UpperWord(word));
   }
   if (i < s.size()) {
-    const std::uint64_t word = LoadTail(s.data() + i, s.size() - i);
+    const std::uint64_t word = LoadTail(s, s.size() - i);
     high |= word;
     hash = MixWord(hash, UpperWord(word));
   }

@@ -25,11 +25,6 @@ struct NoCaseEqual {
   using is_transparent = void;
   bool operator()(std::string_view a, std::string_view b) const { return EqualsNoCase(a, b); }
 };
-// Orders as the upper-cased texts do (see CompareNoCase).
-struct NoCaseLess {
-  using is_transparent = void;
-  bool operator()(std::string_view a, std::string_view b) const { return CompareNoCase(a, b) < 0; }
-};
 bool StartsWithNoCase(std::string_view s, std::string_view prefix);
 bool ContainsNoCase(std::string_view haystack, std::string_view needle);
 std::string Trim(std::string_view s);

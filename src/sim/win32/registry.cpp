@@ -59,17 +59,18 @@ Registry::~Registry() {
   if (changed_) com::IgnoreErrors([&] { Save(); });
 }
 
-bool Registry::KeyExists(const std::string& path) { return keys_.contains(path); }
+bool Registry::KeyExists(const std::string& path) { return keys_.contains(com::UCase(path)); }
 
 void Registry::CreateKey(const std::string& path) {
-  if (keys_.contains(path)) return;
-  keys_[path];
-  display_paths_[path] = path;
+  const std::string key = com::UCase(path);
+  if (keys_.contains(key)) return;
+  keys_[key];
+  display_paths_[key] = path;
   changed_ = true;
 }
 
 std::optional<com::Variant> Registry::ReadValue(const std::string& path, const std::string& name) {
-  auto key = keys_.find(path);
+  auto key = keys_.find(com::UCase(path));
   if (key == keys_.end()) return std::nullopt;
   auto value = key->second.find(com::UCase(name));
   if (value == key->second.end()) return std::nullopt;
@@ -78,12 +79,12 @@ std::optional<com::Variant> Registry::ReadValue(const std::string& path, const s
 
 void Registry::WriteValue(const std::string& path, const std::string& name,
                           const com::Variant& value) {
-  const auto key = keys_.find(path);
-  if (key == keys_.end()) com::Raise(5, "The registry key does not exist: " + path);
+  const std::string key = com::UCase(path);
+  if (!keys_.contains(key)) com::Raise(5, "The registry key does not exist: " + path);
   if (value.IsString() || value.Type() == com::VarType::Long) {
-    key->second[com::UCase(name)] = value;
+    keys_[key][com::UCase(name)] = value;
   } else {
-    key->second[com::UCase(name)] = com::CLng(value);
+    keys_[key][com::UCase(name)] = com::CLng(value);
   }
   changed_ = true;
 }
@@ -127,11 +128,12 @@ void Registry::Load() {
     const auto fields = com::Split(line, "\t");
     if (fields.size() != 4) continue;
     const std::string path = Unescape(fields[0]);
-    keys_[path];
-    display_paths_[path] = path;
+    const std::string key = com::UCase(path);
+    keys_[key];
+    display_paths_[key] = path;
     if (fields[2].empty()) continue;
     const std::string text = Unescape(fields[3]);
-    keys_[path][com::UCase(Unescape(fields[1]))] =
+    keys_[key][com::UCase(Unescape(fields[1]))] =
         fields[2] == "S" ? com::Variant(text) : com::Variant(std::stoi(text));
   }
 }

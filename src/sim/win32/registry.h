@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "com/text.h"
 #include "platform/win32.h"
 
 namespace sim {
@@ -38,9 +37,8 @@ class Registry : public platform::Registry {
   void Save() const;
   void Load();
 
-  // By path, letter case ignored; in the order of the upper-cased paths.
-  std::map<std::string, Values, com::NoCaseLess> keys_;
-  std::map<std::string, std::string, com::NoCaseLess> display_paths_;  // as first written
+  std::map<std::string, Values> keys_;  // upper-cased path -> values
+  std::map<std::string, std::string> display_paths_;
   std::optional<std::string> file_;
   bool changed_ = false;  // since the file was read or written
 };
