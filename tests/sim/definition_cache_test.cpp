@@ -1,6 +1,6 @@
 // Definitions are kept between reads, yet every reader sees what the file
-// holds: a write through any connection of the process, and the end of a
-// transaction, make every connection read the file again.
+// holds: a write through any connection of the process, and a transaction
+// taken back, make every connection read the file again.
 
 #include <gtest/gtest.h>
 
